@@ -1,0 +1,11 @@
+# Copies SRC into DST file by file, only where the target is missing or older.
+file(GLOB_RECURSE _files RELATIVE ${SRC} ${SRC}/*)
+foreach(_f IN LISTS _files)
+  set(_from ${SRC}/${_f})
+  set(_to ${DST}/${_f})
+  if(NOT EXISTS ${_to} OR ${_from} IS_NEWER_THAN ${_to})
+    get_filename_component(_dir ${_to} DIRECTORY)
+    file(MAKE_DIRECTORY ${_dir})
+    file(COPY_FILE ${_from} ${_to})
+  endif()
+endforeach()

@@ -1,0 +1,15 @@
+// Test entry point for everything that may touch Qt: an offscreen
+// QApplication, the C numeric locale the program itself uses, then GoogleTest.
+#include <QApplication>
+#include <clocale>
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    std::setlocale(LC_NUMERIC, "C");
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
