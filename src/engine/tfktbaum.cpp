@@ -1,0 +1,295 @@
+#include "engine/tfktbaum.h"
+
+#include <cstring>
+#include <memory>
+
+#include "engine/helpers.h"
+#include "engine/numberformat.h"
+#include "engine/tfunktion.h"
+
+namespace {
+
+// Upper case (a to z only) without blanks and tabs: the form every line is
+// split and compiled in.
+std::string normalised(std::string_view zeile)
+{
+    std::string copy;
+    copy.reserve(zeile.size());
+    for (char c : zeile)
+        if (c != ' ' && c != '\t')
+            copy.push_back(kolvar::upperAscii(c));
+    return copy;
+}
+
+// A defined name or parameter must read as a name wherever it is used later:
+// a text such as "A*2" or "2" would otherwise capture that text in every
+// expression.
+bool istName(std::string_view s)
+{
+    if (s.empty() || s.front() < 'A' || s.front() > 'Z')
+        return false;
+    if (kolvar::textLength(s) > Tfktbaum::kMaxName)
+        return false;
+    return s.find_first_of("+-*/:^(),;=") == std::string_view::npos;
+}
+
+} // namespace
+
+Tfktbaum::Tfktbaum() = default;
+
+Tfktbaum::~Tfktbaum()
+{
+    alle_loeschen();
+}
+
+// --- items and entries ----------------------------------------------------------
+
+void Tfktbaum::anhaengen(std::string_view text, Tfktzelle* entry)
+{
+    std::uint32_t slot = 0;
+    if (!m_freeSlots.empty()) {
+        slot = m_freeSlots.back();
+        m_freeSlots.pop_back();
+    } else {
+        slot = static_cast<std::uint32_t>(m_slots.size());
+        m_slots.emplace_back();
+    }
+    m_slots[slot].entry = entry;
+    entry->m_ref = {slot, m_slots[slot].generation};
+    entry->m_liste = this;
+    m_items.push_back(Item{std::string(text), entry});
+}
+
+void Tfktbaum::freeAt(std::size_t index)
+{
+    Tfktzelle* e = m_items[index].entry;
+    m_items.erase(m_items.begin() + static_cast<std::ptrdiff_t>(index));
+    Slot& s = m_slots[e->m_ref.slot];
+    s.entry = nullptr;
+    if (++s.generation == 0) // 0 never names a live entry
+        s.generation = 1;
+    m_freeSlots.push_back(e->m_ref.slot);
+    e->m_liste = nullptr;
+    delete e;
+}
+
+void Tfktbaum::entferne(Tfktzelle* entry)
+{
+    for (std::size_t i = 0; i < m_items.size(); ++i) {
+        if (m_items[i].entry == entry) {
+            freeAt(i);
+            return;
+        }
+    }
+    delete entry;
+}
+
+bool Tfktbaum::remove(int index)
+{
+    if (index < 0 || static_cast<std::size_t>(index) >= m_items.size())
+        return false;
+    freeAt(static_cast<std::size_t>(index));
+    return true;
+}
+
+void Tfktbaum::alle_loeschen()
+{
+    for (Item& item : m_items) {
+        Slot& s = m_slots[item.entry->m_ref.slot];
+        s.entry = nullptr;
+        if (++s.generation == 0)
+            s.generation = 1;
+        m_freeSlots.push_back(item.entry->m_ref.slot);
+        item.entry->m_liste = nullptr;
+        delete item.entry;
+    }
+    m_items.clear();
+}
+
+int Tfktbaum::sucheeintrag(std::string_view name) const
+{
+    for (std::size_t i = 0; i < m_items.size(); ++i)
+        if (m_items[i].entry->fktname == name)
+            return static_cast<int>(i);
+    return -1;
+}
+
+bool Tfktbaum::loesche_fkt(std::string_view name)
+{
+    const int index = sucheeintrag(name);
+    if (index < 0)
+        return false;
+    freeAt(static_cast<std::size_t>(index));
+    return true;
+}
+
+bool Tfktbaum::fktberechnen(std::string_view name, long double x, long double& y)
+{
+    const int index = sucheeintrag(name);
+    if (index < 0)
+        return false;
+    return entry(index)->funktion->berechne(x, y);
+}
+
+// --- splitting lines ------------------------------------------------------------
+
+bool Tfktbaum::aufspalten(std::string_view zeile, std::string& name, std::string& parameter,
+                          std::string& rechts)
+{
+    if (zeile.empty() || kolvar::textLength(zeile) > kMaxZeile)
+        return false;
+    const std::string copy = normalised(zeile);
+    const std::size_t eq = copy.find('=');
+    if (eq == std::string::npos)
+        return false;
+    const std::size_t open = copy.find('(');
+    const std::size_t close = copy.find(')');
+    const bool openBeforeEq = open != std::string::npos && open < eq;
+
+    if (openBeforeEq && close != std::string::npos && close < eq && close > open + 1)
+        parameter = copy.substr(open + 1, close - open - 1);
+    else
+        parameter.clear();
+    name = copy.substr(0, openBeforeEq ? open : eq);
+    // A right-hand side makes the line a definition; a line that does not begin
+    // with a name ("3+4=") or ends in "=" ("A=") is a calculation.
+    if (eq + 1 < copy.size() && copy.front() >= 'A' && copy.front() <= 'Z')
+        rechts = copy.substr(eq + 1);
+    else
+        rechts.clear();
+    return true;
+}
+
+bool Tfktbaum::aufspalten2(std::string_view zeile, std::string& name, std::string& parameter,
+                           std::string& rechts)
+{
+    if (zeile.empty() || kolvar::textLength(zeile) > kMaxZeile)
+        return false;
+    const std::string copy = normalised(zeile);
+    if (copy.find('=') != std::string::npos)
+        return aufspalten(copy, name, parameter, rechts);
+    const std::size_t open = copy.find('(');
+    const std::size_t close = copy.find(')');
+    if (open != std::string::npos && close != std::string::npos && close > open + 1) {
+        name = copy.substr(0, open);
+        parameter = copy.substr(open + 1, close - open - 1);
+    } else {
+        name = copy;
+        parameter.clear();
+    }
+    rechts.clear();
+    return true;
+}
+
+// --- defining -----------------------------------------------------------------------
+
+bool Tfktbaum::definiere(std::string_view s)
+{
+    if (kolvar::textLength(s) > kMaxDefinition)
+        return false;
+    return fktanalyse(s);
+}
+
+bool Tfktbaum::fktanalyse(std::string_view zeile)
+{
+    if (kolvar::textLength(zeile) > kMaxDefinition)
+        return false;
+    std::string name;
+    std::string parameter;
+    std::string rechts;
+    if (!aufspalten(zeile, name, parameter, rechts))
+        return false;
+    if (!istName(name) || (!parameter.empty() && !istName(parameter)))
+        return false;
+
+    const int index = sucheeintrag(name);
+    if (index >= 0) {
+        // The entry stays, so every definition that uses it sees the new
+        // meaning at once; a failed compilation leaves the old one in place.
+        auto funktion = std::make_unique<tfunktion>(this);
+        if (!funktion->uebersetze(rechts, parameter, name))
+            return false;
+        Tfktzelle* e = entry(index);
+        e->parameter = std::move(parameter);
+        e->fktname = std::move(name);
+        e->definition = std::string(zeile);
+        e->funktion = std::move(funktion);
+        return true;
+    }
+
+    // Not yet in the list while it is compiled: a new definition that uses its
+    // own name finds nothing of that name.
+    std::unique_ptr<Tfktzelle> e(new Tfktzelle);
+    e->parameter = std::move(parameter);
+    e->fktname = std::move(name);
+    e->definition = std::string(zeile);
+    e->funktion = std::make_unique<tfunktion>(this);
+    if (!e->funktion->uebersetze(rechts, e->parameter, e->fktname))
+        return false;
+    anhaengen(zeile, e.release());
+    return true;
+}
+
+// --- the line protocol ------------------------------------------------------------
+
+bool Tfktbaum::untersuche(std::string& zeile, long double& y)
+{
+    std::string name;
+    std::string parameter;
+    std::string rechts;
+    if (!aufspalten(zeile, name, parameter, rechts))
+        return false;
+    if (!rechts.empty()) {
+        if (!fktanalyse(zeile))
+            return false;
+        zeile.clear();
+        return true;
+    }
+
+    // A calculation: the line as given without its closing "=". Blanks are
+    // not removed here; the caller has done that.
+    const std::string_view ausdruck = std::string_view(zeile).substr(0, zeile.size() - 1);
+    tfunktion funktion(this);
+    long double value = 0;
+    if (!funktion.uebersetze(ausdruck, {}, {}) || !funktion.berechne(0, value))
+        return false;
+    std::string text = kolvar::formatFloat("#.##e+##", value);
+    if (text.empty())
+        text.push_back('0');
+    y = value;
+    zeile = std::move(text);
+    return true;
+}
+
+// --- walking lists --------------------------------------------------------------
+
+bool Tfktbaum::suchezeiger(const char*& pos, Tfktzelle*& eintrag)
+{
+    if (!pos)
+        return false;
+    const char* end = std::strchr(pos, ';');
+    const std::string_view item = end ? std::string_view(pos, static_cast<std::size_t>(end - pos))
+                                      : std::string_view(pos);
+    std::string name;
+    std::string parameter;
+    std::string rechts;
+    if (!aufspalten2(item, name, parameter, rechts))
+        return false;
+    if (!rechts.empty() && !fktanalyse(item))
+        return false;
+    const int index = sucheeintrag(name);
+    if (index < 0)
+        return false;
+    eintrag = entry(index);
+    pos = end ? end + 1 : nullptr;
+    return true;
+}
+
+bool Tfktbaum::suchezeigerstr(std::string_view s, Tfktzelle*& eintrag)
+{
+    if (kolvar::textLength(s) > kMaxDefinition)
+        return false;
+    const std::string copy(s);
+    const char* pos = copy.c_str();
+    return suchezeiger(pos, eintrag);
+}

@@ -1,0 +1,99 @@
+#pragma once
+// The list of a user's named definitions, and the line protocol through which
+// every window hands text lines to the engine. Items keep creation order; each
+// holds the definition text at creation and the entry (Tfktzelle). Names are
+// unique across variables and functions, stored upper case, and searched
+// exactly (case-sensitive).
+//
+// Limits: a line handed to untersuche has at most 255 characters, a definition
+// at most 200, a name or parameter at most 20. Longer texts fail; nothing is
+// ever cut into a different text.
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/tfktzelle.h"
+
+class Tfktbaum {
+public:
+    static constexpr std::size_t kMaxZeile = 255;
+    static constexpr std::size_t kMaxDefinition = 200;
+    static constexpr std::size_t kMaxName = 20;
+
+    Tfktbaum();
+    ~Tfktbaum(); // frees every entry
+    Tfktbaum(const Tfktbaum&) = delete;
+    Tfktbaum& operator=(const Tfktbaum&) = delete;
+
+    // The line protocol. A definition line ("A=5", "F(X)=X^2+1") defines or
+    // replaces and empties the line on success. A calculation line ("A=",
+    // "F(2)=", "3+4=") is evaluated: y receives the value and the line its text
+    // in the form "#.##e+##". On failure line and y stay as they were.
+    bool untersuche(std::string& zeile, long double& y);
+
+    // Defines or replaces one definition given as "NAME=..." or "NAME(P)=...".
+    bool definiere(std::string_view s);
+    bool fktanalyse(std::string_view zeile);
+
+    // Index of the entry named exactly name, or -1.
+    int sucheeintrag(std::string_view name) const;
+    // Frees the named entry and removes its item; false when absent.
+    bool loesche_fkt(std::string_view name);
+    // Frees every entry and removes every item.
+    void alle_loeschen();
+    // Value of the named entry at x; false when absent or when it fails.
+    bool fktberechnen(std::string_view name, long double x, long double& y);
+
+    // Splits a definition line into name, parameter and right-hand side (all
+    // upper case, blanks removed). Fails for an empty line or one without "=".
+    static bool aufspalten(std::string_view zeile, std::string& name, std::string& parameter,
+                           std::string& rechts);
+    // As aufspalten, but a line without "=" is a call "NAME" or "NAME(ARG)".
+    static bool aufspalten2(std::string_view zeile, std::string& name, std::string& parameter,
+                            std::string& rechts);
+
+    // Walks a ";"-separated list in a zero-terminated text: defines the item at
+    // pos when it has a right-hand side, then delivers the entry it names and
+    // moves pos past the ";" (to nullptr after the last item). A failure
+    // leaves pos where it was.
+    bool suchezeiger(const char*& pos, Tfktzelle*& eintrag);
+    bool suchezeigerstr(std::string_view s, Tfktzelle*& eintrag);
+
+    // The items, in creation order.
+    int count() const { return static_cast<int>(m_items.size()); }
+    // The definition text the item was created with (a replacement keeps it).
+    const std::string& item(int index) const { return m_items.at(static_cast<std::size_t>(index)).text; }
+    Tfktzelle* entry(int index) const { return m_items.at(static_cast<std::size_t>(index)).entry; }
+    // Frees the entry at index and removes its item; false for a bad index.
+    bool remove(int index);
+
+    // The entry a compiled expression refers to, or nullptr once it was freed.
+    Tfktzelle* resolve(kolvar::EntryRef ref) const
+    {
+        if (ref.slot >= m_slots.size())
+            return nullptr;
+        const Slot& s = m_slots[ref.slot];
+        return s.generation == ref.generation ? s.entry : nullptr;
+    }
+
+private:
+    friend class Tfktzelle;
+
+    struct Item {
+        std::string text;
+        Tfktzelle* entry;
+    };
+    struct Slot {
+        Tfktzelle* entry = nullptr;
+        std::uint32_t generation = 1;
+    };
+
+    void anhaengen(std::string_view text, Tfktzelle* entry);
+    void entferne(Tfktzelle* entry);
+    void freeAt(std::size_t index);
+
+    std::vector<Item> m_items;
+    std::vector<Slot> m_slots;
+    std::vector<std::uint32_t> m_freeSlots;
+};

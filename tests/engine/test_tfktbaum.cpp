@@ -1,0 +1,374 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+
+#include "engine/numberformat.h"
+#include "engine/tfktbaum.h"
+#include "engine/tfunktion.h"
+
+namespace {
+
+// Marks a row whose line must stay as it was.
+constexpr const char* kUnchanged = "<unchanged>";
+// Marks a row whose line must hold the value in the query form.
+constexpr const char* kValue = "<value>";
+
+struct Step {
+    const char* line;
+    bool ok;
+    const char* after;
+    long double y = 0;
+};
+
+void run(Tfktbaum& liste, const Step& step)
+{
+    SCOPED_TRACE(step.line);
+    std::string line = step.line;
+    long double y = -99;
+    EXPECT_EQ(liste.untersuche(line, y), step.ok);
+    if (step.after == kUnchanged) {
+        EXPECT_EQ(line, step.line);
+    } else if (step.after == kValue) {
+        EXPECT_EQ(y, step.y);
+        EXPECT_EQ(line, kolvar::formatFloat("#.##e+##", step.y));
+        EXPECT_FALSE(line.empty());
+    } else {
+        EXPECT_EQ(line, step.after);
+    }
+    if (step.after != kValue) {
+        EXPECT_EQ(y, -99.0L); // only a successful query sets y
+    }
+}
+
+std::string repeated(char c, std::size_t n)
+{
+    return std::string(n, c);
+}
+
+TEST(LineProtocol, DefinitionsAndQueries)
+{
+    const Step steps[] = {
+        {"a = 5", true, ""},
+        {"A=", true, kValue, 5},
+        {"B=A*2", true, ""},
+        {"A=7", true, ""},
+        {"B=", true, kValue, 14},
+        {"F(X)=X^2+1", true, ""},
+        {"F(2)=", true, kValue, 5},
+        {"f(x) = x + 1", true, ""},
+        {"F(2)=", true, kValue, 3},
+        {"G()=3", true, ""},
+        {"G=", true, kValue, 3},
+        {"3+4=", true, kValue, 7},
+        {"(A)=", true, kValue, 7},
+        {"0=", true, kValue, 0},
+        {"A=2*", false, kUnchanged},
+        {"A=", true, kValue, 7},
+        {"3 + 4=", false, kUnchanged},
+        {"C = 3 + 4", true, ""},
+        {"C=", true, kValue, 7},
+        {"2*A=6", false, kUnchanged},
+        {"A", false, kUnchanged},
+        {"=", false, kUnchanged},
+        {"", false, kUnchanged},
+        {"A= ", false, kUnchanged},
+        {"Q=", false, kUnchanged},
+        {"1/0=", false, kUnchanged},
+        // Names and parameters must be names.
+        {"A*2=5", false, kUnchanged},
+        {"F(2)=5", false, kUnchanged},
+        {"F(X+1)=X", false, kUnchanged},
+        {"A,B=1", false, kUnchanged},
+        {"F(2)=", true, kValue, 3},
+    };
+    Tfktbaum liste;
+    for (const Step& step : steps)
+        run(liste, step);
+}
+
+TEST(LineProtocol, EntriesKeepTheirTextsAndPlaces)
+{
+    Tfktbaum liste;
+    long double y = 0;
+    std::string line = "a = 5";
+    ASSERT_TRUE(liste.untersuche(line, y));
+    line = "F(X)=X";
+    ASSERT_TRUE(liste.untersuche(line, y));
+    line = "F(Y)=Y+1";
+    ASSERT_TRUE(liste.untersuche(line, y));
+
+    ASSERT_EQ(liste.count(), 2);
+    EXPECT_EQ(liste.entry(0)->definition, "a = 5");
+    EXPECT_EQ(liste.entry(0)->fktname, "A");
+    EXPECT_EQ(liste.entry(0)->parameter, "");
+    EXPECT_EQ(liste.item(1), "F(X)=X");
+    EXPECT_EQ(liste.entry(1)->definition, "F(Y)=Y+1");
+    EXPECT_EQ(liste.entry(1)->parameter, "Y");
+
+    // A variable and a function share one name space.
+    ASSERT_TRUE(liste.definiere("F=2"));
+    ASSERT_EQ(liste.count(), 2);
+    EXPECT_EQ(liste.entry(1)->parameter, "");
+    EXPECT_EQ(liste.sucheeintrag("F"), 1);
+    EXPECT_EQ(liste.sucheeintrag("a"), -1);
+    EXPECT_EQ(liste.sucheeintrag("A"), 0);
+}
+
+TEST(LineProtocol, FixedLimitsFailInsteadOfCutting)
+{
+    struct Case {
+        std::string line;
+        bool ok;
+    };
+    const std::string name20 = "N" + repeated('X', 19);
+    const std::string umlautName20 = "A" + std::string("Ä") + repeated('B', 18); // 21 bytes
+    const Case cases[] = {
+        {repeated('0', 254) + "=", true},  // 255 characters
+        {repeated('0', 255) + "=", false}, // 256
+        {"A=" + repeated('1', 198), true},  // a definition of 200 characters
+        {"A=" + repeated('1', 199), false}, // 201
+        {"A=" + repeated('1', 197) + "Ä", false},
+        {name20 + "=1", true},
+        {name20 + "Y=1", false},
+        {"F(" + name20 + ")=1", true},
+        {"F(" + name20 + "Y)=1", false},
+        {umlautName20 + "=1", true},
+        {umlautName20 + "Ü=1", false},
+    };
+    for (const Case& c : cases) {
+        Tfktbaum liste;
+        std::string line = c.line;
+        long double y = 0;
+        EXPECT_EQ(liste.untersuche(line, y), c.ok) << c.line;
+        EXPECT_EQ(liste.count(), c.ok && c.line.back() != '=' ? 1 : 0) << c.line;
+        if (!c.ok) {
+            EXPECT_EQ(line, c.line);
+        }
+    }
+    Tfktbaum liste;
+    EXPECT_FALSE(liste.definiere("A=" + repeated('1', 199)));
+    EXPECT_TRUE(liste.definiere("A=" + repeated('1', 198)));
+}
+
+TEST(Splitting, AufspaltenAndAufspalten2)
+{
+    struct Case {
+        const char* line;
+        bool call; // aufspalten2
+        bool ok;
+        const char* name;
+        const char* parameter;
+        const char* rechts;
+    };
+    const Case cases[] = {
+        {"f(x) = x^2", false, true, "F", "X", "X^2"},
+        {"A=5", false, true, "A", "", "5"},
+        {"F()=3", false, true, "F", "", "3"},
+        {"A=", false, true, "A", "", ""},
+        {"F(2)=", false, true, "F", "2", ""},
+        {"3+4=", false, true, "3+4", "", ""},
+        {"A==1", false, true, "A", "", "=1"},
+        {"\tB\t=\t2", false, true, "B", "", "2"},
+        {"A", false, false, "", "", ""},
+        {"", false, false, "", "", ""},
+        {"F(2)", true, true, "F", "2", ""},
+        {"abc", true, true, "ABC", "", ""},
+        {"F()", true, true, "F()", "", ""},
+        {"a=1", true, true, "A", "", "1"},
+        {"", true, false, "", "", ""},
+    };
+    for (const Case& c : cases) {
+        std::string name = "?";
+        std::string parameter = "?";
+        std::string rechts = "?";
+        const bool ok = c.call ? Tfktbaum::aufspalten2(c.line, name, parameter, rechts)
+                               : Tfktbaum::aufspalten(c.line, name, parameter, rechts);
+        EXPECT_EQ(ok, c.ok) << c.line;
+        if (!c.ok)
+            continue;
+        EXPECT_EQ(name, c.name) << c.line;
+        EXPECT_EQ(parameter, c.parameter) << c.line;
+        EXPECT_EQ(rechts, c.rechts) << c.line;
+    }
+}
+
+TEST(ListOperations, DeleteSearchAndEvaluate)
+{
+    Tfktbaum liste;
+    ASSERT_TRUE(liste.definiere("A=1"));
+    ASSERT_TRUE(liste.definiere("F(X)=X^2"));
+    ASSERT_TRUE(liste.definiere("C=3"));
+
+    long double y = 0;
+    EXPECT_TRUE(liste.fktberechnen("F", 3, y));
+    EXPECT_EQ(y, 9);
+    EXPECT_FALSE(liste.fktberechnen("G", 3, y));
+
+    EXPECT_FALSE(liste.loesche_fkt("Q"));
+    EXPECT_TRUE(liste.loesche_fkt("A")); // the first one too
+    ASSERT_EQ(liste.count(), 2);
+    EXPECT_EQ(liste.entry(0)->fktname, "F");
+    EXPECT_FALSE(liste.remove(2));
+    EXPECT_FALSE(liste.remove(-1));
+    EXPECT_TRUE(liste.remove(1));
+    EXPECT_EQ(liste.count(), 1);
+
+    liste.alle_loeschen();
+    EXPECT_EQ(liste.count(), 0);
+    liste.alle_loeschen();
+    EXPECT_EQ(liste.count(), 0);
+}
+
+TEST(ListOperations, NothingReachesADeletedEntry)
+{
+    struct Way {
+        const char* name;
+        std::function<void(Tfktbaum&)> removeA;
+    };
+    const Way ways[] = {
+        {"loesche_fkt", [](Tfktbaum& l) { ASSERT_TRUE(l.loesche_fkt("A")); }},
+        {"remove", [](Tfktbaum& l) { ASSERT_TRUE(l.remove(l.sucheeintrag("A"))); }},
+        {"freigeben", [](Tfktbaum& l) { l.entry(l.sucheeintrag("A"))->freigeben(); }},
+    };
+    for (const Way& way : ways) {
+        SCOPED_TRACE(way.name);
+        Tfktbaum liste;
+        for (const char* line : {"A=3", "B=A*2", "A2(X)=X+A", "C=A2(1)"})
+            ASSERT_TRUE(liste.definiere(line)) << line;
+        way.removeA(liste);
+        ASSERT_EQ(liste.count(), 3);
+        EXPECT_EQ(liste.sucheeintrag("A"), -1);
+
+        long double y = 0;
+        EXPECT_FALSE(liste.fktberechnen("B", 0, y));
+        EXPECT_FALSE(liste.fktberechnen("C", 0, y));
+        // A new entry, even under the old name, is not the one B used.
+        ASSERT_TRUE(liste.definiere("Z=9"));
+        ASSERT_TRUE(liste.definiere("A=4"));
+        EXPECT_FALSE(liste.fktberechnen("B", 0, y));
+        std::string line = "B=";
+        EXPECT_FALSE(liste.untersuche(line, y));
+        // Redefining B binds it to the new A.
+        ASSERT_TRUE(liste.definiere("B=A*2"));
+        EXPECT_TRUE(liste.fktberechnen("B", 0, y));
+        EXPECT_EQ(y, 8);
+    }
+}
+
+TEST(ListOperations, ReplacedEntriesChangeTheirUsers)
+{
+    struct Case {
+        const char* line;
+        bool okG;
+        long double g;
+    };
+    // G uses F throughout; F changes kind and meaning underneath it.
+    const Case cases[] = {
+        {"F=2", true, 6},
+        {"F=5", true, 15},
+        {"F(X)=X", false, 0}, // a variable that became a function has no value
+        {"F=4", true, 12},
+    };
+    Tfktbaum liste;
+    ASSERT_TRUE(liste.definiere("F=1"));
+    ASSERT_TRUE(liste.definiere("G=F*3"));
+    for (const Case& c : cases) {
+        ASSERT_TRUE(liste.definiere(c.line)) << c.line;
+        long double y = -1;
+        EXPECT_EQ(liste.fktberechnen("G", 0, y), c.okG) << c.line;
+        if (c.okG) {
+            EXPECT_EQ(y, c.g) << c.line;
+        }
+    }
+    // A function that became a variable is still called; its argument is unused.
+    ASSERT_TRUE(liste.definiere("H(X)=X+1"));
+    ASSERT_TRUE(liste.definiere("K=H(2)*3"));
+    ASSERT_TRUE(liste.definiere("H=5"));
+    long double y = 0;
+    EXPECT_TRUE(liste.fktberechnen("K", 0, y));
+    EXPECT_EQ(y, 15);
+}
+
+TEST(ListOperations, CyclesAndRunawayEvaluationsFail)
+{
+    Tfktbaum liste;
+    for (const char* line : {"A=1", "B=A*2", "A=B+1", "F(X)=X", "G(X)=F(X)+1", "F(X)=G(X)*2",
+                             "P=1"})
+        ASSERT_TRUE(liste.definiere(line)) << line;
+    long double y = 7;
+    EXPECT_FALSE(liste.fktberechnen("A", 0, y));
+    EXPECT_EQ(y, 0);
+    EXPECT_FALSE(liste.fktberechnen("B", 0, y));
+    EXPECT_FALSE(liste.fktberechnen("F", 1, y));
+    std::string line = "G(1)=";
+    EXPECT_FALSE(liste.untersuche(line, y));
+    EXPECT_EQ(line, "G(1)=");
+
+    // Each level doubles the work: 2^40 evaluations are refused, not run.
+    for (int i = 1; i <= 40; ++i)
+        ASSERT_TRUE(liste.definiere("P" + std::to_string(i) + "=P" + (i == 1 ? "" : std::to_string(i - 1))
+                                    + "+P" + (i == 1 ? "" : std::to_string(i - 1))));
+    EXPECT_TRUE(liste.fktberechnen("P10", 0, y));
+    EXPECT_EQ(y, 1024);
+    EXPECT_FALSE(liste.fktberechnen("P40", 0, y));
+    // The list is usable afterwards.
+    EXPECT_TRUE(liste.fktberechnen("P1", 0, y));
+    EXPECT_EQ(y, 2);
+}
+
+TEST(ListOperations, LongChainsEvaluateUpToTheNestingBound)
+{
+    Tfktbaum liste;
+    ASSERT_TRUE(liste.definiere("V0=0"));
+    const int longest = tfunktion::kMaxNesting + 10;
+    for (int i = 1; i <= longest; ++i)
+        ASSERT_TRUE(liste.definiere("V" + std::to_string(i) + "=V" + std::to_string(i - 1) + "+1"));
+    long double y = 0;
+    const int deep = tfunktion::kMaxNesting - 1;
+    EXPECT_TRUE(liste.fktberechnen("V" + std::to_string(deep), 0, y));
+    EXPECT_EQ(y, deep);
+    EXPECT_FALSE(liste.fktberechnen("V" + std::to_string(longest), 0, y));
+}
+
+TEST(ListWalk, Suchezeiger)
+{
+    Tfktbaum liste;
+    const std::string text = "A=1;B(X)=X+A;b(2);Q";
+    const char* pos = text.c_str();
+    Tfktzelle* e = nullptr;
+
+    ASSERT_TRUE(liste.suchezeiger(pos, e));
+    EXPECT_EQ(e->fktname, "A");
+    EXPECT_STREQ(pos, "B(X)=X+A;b(2);Q");
+    ASSERT_TRUE(liste.suchezeiger(pos, e));
+    EXPECT_EQ(e->fktname, "B");
+    ASSERT_TRUE(liste.suchezeiger(pos, e));
+    EXPECT_EQ(e->fktname, "B");
+    EXPECT_STREQ(pos, "Q");
+    const char* before = pos;
+    EXPECT_FALSE(liste.suchezeiger(pos, e)); // Q is not defined
+    EXPECT_EQ(pos, before);
+    EXPECT_EQ(liste.count(), 2);
+
+    const std::string last = "A";
+    pos = last.c_str();
+    ASSERT_TRUE(liste.suchezeiger(pos, e));
+    EXPECT_EQ(pos, nullptr);
+    EXPECT_FALSE(liste.suchezeiger(pos, e));
+
+    const std::string trailing = "A;";
+    pos = trailing.c_str();
+    ASSERT_TRUE(liste.suchezeiger(pos, e));
+    ASSERT_NE(pos, nullptr);
+    EXPECT_STREQ(pos, "");
+    EXPECT_FALSE(liste.suchezeiger(pos, e));
+
+    ASSERT_TRUE(liste.suchezeigerstr("C(X) = X*2", e));
+    EXPECT_EQ(e->fktname, "C");
+    EXPECT_EQ(e->definition, "C(X) = X*2");
+    EXPECT_FALSE(liste.suchezeigerstr("D=1+", e));
+    EXPECT_FALSE(liste.suchezeigerstr("C=" + repeated('1', 199), e));
+}
+
+} // namespace
