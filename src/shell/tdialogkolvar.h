@@ -1,0 +1,89 @@
+#pragma once
+// The project-formula editor. It owns the one global list of project
+// formulas, projektliste, which every calculator of the program shares: the
+// list is made with the dialog at start-up and freed with it at the end, so
+// it outlives every window that uses it. Here the user types, picks,
+// imports, exports, evaluates and deletes project formulas.
+#include <QDialog>
+#include <QString>
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QTabWidget;
+class Tfktbaum;
+
+class Tdialogkolvar : public QDialog {
+    Q_OBJECT
+public:
+    explicit Tdialogkolvar(QWidget* parent = nullptr);
+    ~Tdialogkolvar() override;
+
+    // The program directory (with trailing "/"), for the help pages.
+    void setVerzeichnis(const QString& verzeichnis) { m_verzeichnis = verzeichnis; }
+
+    // The caption of every keypad button, in their order.
+    static QStringList tastenfeld();
+    static QStringList funktionen();
+    static QStringList beispiele();
+
+    QTabWidget* PageControl1 = nullptr;
+    QWidget* TabSheet1 = nullptr;
+    QWidget* TabSheet2 = nullptr;
+    QWidget* TabSheet3 = nullptr;
+    QLineEdit* Edit1 = nullptr;
+    QPushButton* definieren = nullptr;
+    QList<QPushButton*> tasten;
+    QLabel* Label1 = nullptr;
+    QListWidget* ListBox3 = nullptr;
+    QLabel* Label2 = nullptr;
+    QListWidget* ListBox4 = nullptr;
+    QPushButton* BitBtn6 = nullptr;
+    QPushButton* BitBtn5 = nullptr;
+    QPushButton* BitBtn8 = nullptr;
+    QListWidget* listbox2 = nullptr;
+    QPushButton* ExcludeBtn = nullptr;
+    QPushButton* ExAllBtn = nullptr;
+    QPushButton* BitBtn10 = nullptr;
+    QListWidget* ListBox1 = nullptr;
+    QGroupBox* GroupBox1 = nullptr;
+    QListWidget* zeigekolvar = nullptr;
+    QPushButton* BitBtn7 = nullptr;
+    QPushButton* BitBtn3 = nullptr;
+    QPushButton* BitBtn2 = nullptr;
+
+public slots:
+    void FormActivate();
+    void listen_aktualisieren();
+    void definierenClick();
+    void Button18Click(const QString& beschriftung);
+    void ListBox3Click(const QString& funktion);
+    void ListBox4Click(const QString& beispiel);
+    void zeigekolvarClick(int zeile);
+    void BitBtn6Click();
+    void BitBtn5Click();
+    void BitBtn8Click();
+    void ExcludeBtnClick();
+    void ExAllBtnClick();
+    void BitBtn10Click();
+    void BitBtn7Click();
+    void BitBtn3Click();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    // Hands one definition to the list; "Fehlerhafter Ausdruck" when refused.
+    bool definiereZeile(const QString& zeile);
+    // Replaces Edit1's selection by text and puts the caret rueck characters
+    // before the end of the inserted text.
+    void einfuegen(const QString& text, int rueck);
+
+    QString m_verzeichnis;
+};
+
+// The shared instance, created at start-up, and the project-formula list it owns.
+extern Tdialogkolvar* dialogkolvar;
+extern Tfktbaum* projektliste;
