@@ -8,7 +8,7 @@ shopt -s nullglob
 passed=0
 failed=0
 for exe in "$build"/fuzz/fuzz_*; do
-  [ -x "$exe" ] || continue
+  [ -f "$exe" ] && [ -x "$exe" ] || continue
   name=$(basename "$exe"); name=${name#fuzz_}
   runs=20000
   [ -f "$root/fuzz/$name.runs" ] && runs=$(cat "$root/fuzz/$name.runs")
