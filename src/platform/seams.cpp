@@ -111,8 +111,21 @@ QtSeams& qtSeams()
     return instance;
 }
 
+// On the offscreen platform (tests, benchmarks) no one can see a window, so
+// a modal loop would wait forever: every request is answered the way a
+// cancel would be, and written to stderr so that a forgotten seam shows.
+bool nobodyToAsk(const char* what, const QString& text)
+{
+    if (QGuiApplication::platformName() != QLatin1String("offscreen"))
+        return false;
+    qWarning("kolvar: %s on the offscreen platform answered with cancel: %s", what, qPrintable(text));
+    return true;
+}
+
 bool startPrinter(QPrinter& printer, bool withDialog, QWidget* parent)
 {
+    if (nobodyToAsk("printing", QString()))
+        return false;
     if (!withDialog)
         return true;
     QPrintDialog dialog(&printer, parent);
@@ -215,6 +228,8 @@ std::int64_t tickCount() { return seams().tickCount(); }
 
 void QtSeams::message(const QString& text, MessageIcon icon, const QString& caption)
 {
+    if (nobodyToAsk("message", text))
+        return;
     QMessageBox box(qtIcon(icon), captionOrTitle(caption), text, QMessageBox::Ok,
                     QApplication::activeWindow());
     box.exec();
@@ -222,6 +237,8 @@ void QtSeams::message(const QString& text, MessageIcon icon, const QString& capt
 
 bool QtSeams::question(const QString& text, MessageIcon icon, const QString& caption)
 {
+    if (nobodyToAsk("question", text))
+        return false;
     QMessageBox box(qtIcon(icon), captionOrTitle(caption), text, QMessageBox::NoButton,
                     QApplication::activeWindow());
     QPushButton* yes = box.addButton(QStringLiteral("&Ja"), QMessageBox::YesRole);
@@ -239,6 +256,8 @@ namespace {
 // classes that make the filters case-insensitive.
 QString runFileDialog(QWidget* parent, const FileDialogRequest& request, QFileDialog::AcceptMode mode)
 {
+    if (nobodyToAsk("file dialog", request.caption))
+        return QString();
     QFileDialog dialog(parent, request.caption, request.directory);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setOption(QFileDialog::HideNameFilterDetails);
@@ -267,12 +286,16 @@ QString QtSeams::saveFileName(QWidget* parent, const FileDialogRequest& request)
 
 QString QtSeams::folderName(QWidget* parent, const QString& caption, const QString& start)
 {
+    if (nobodyToAsk("folder dialog", caption))
+        return QString();
     return QFileDialog::getExistingDirectory(parent, caption, start,
                                              QFileDialog::ShowDirsOnly | QFileDialog::DontUseNativeDialog);
 }
 
 bool QtSeams::chooseFont(QWidget* parent, QFont& font)
 {
+    if (nobodyToAsk("font dialog", font.family()))
+        return false;
     bool ok = false;
     const QFont chosen = QFontDialog::getFont(&ok, font, parent);
     if (ok)
@@ -280,11 +303,18 @@ bool QtSeams::chooseFont(QWidget* parent, QFont& font)
     return ok;
 }
 
-int QtSeams::runDialog(QDialog& dialog) { return dialog.exec(); }
+int QtSeams::runDialog(QDialog& dialog)
+{
+    if (nobodyToAsk("dialog", dialog.objectName())) {
+        dialog.setResult(QDialog::Rejected);
+        return QDialog::Rejected;
+    }
+    return dialog.exec();
+}
 
 bool QtSeams::openDocument(const QString& target, const QString& workingDirectory)
 {
-    if (target.isEmpty())
+    if (target.isEmpty() || nobodyToAsk("opening a document", target))
         return false;
     const QUrl url(target);
     if (url.isValid() && url.scheme().size() > 1 && !url.isLocalFile())

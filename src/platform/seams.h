@@ -123,7 +123,10 @@ void randomize();
 int random(int below);
 std::int64_t tickCount();
 
-// The implementation the program runs with.
+// The implementation the program runs with. On the offscreen platform, where
+// no one could answer, it answers every request as a cancel would (nothing
+// shown, "Nein", no file, the dialog rejected, nothing opened or printed) and
+// notes it on stderr, so that nothing waits forever.
 class QtSeams : public UiSeams {
 public:
     void message(const QString& text, MessageIcon icon, const QString& caption) override;

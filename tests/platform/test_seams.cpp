@@ -1,6 +1,7 @@
 #include "platform/seams.h"
 
 #include <QDialog>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <gtest/gtest.h>
 
@@ -142,4 +143,27 @@ TEST(ScriptedSeams, GuardRestoresThePreviousSeamsAndTimeMovesOn)
     } while (n < 1000 && draws < 1000);
     EXPECT_GE(n, 1000);
     EXPECT_EQ(a.random(0), 0);
+}
+
+TEST(QtSeams, NeverWaitsOnTheOffscreenPlatform)
+{
+    ASSERT_EQ(QGuiApplication::platformName(), QStringLiteral("offscreen"));
+    QtSeams qt;
+    qt.message(QStringLiteral("Datei nicht gefunden oder fehlerhaft!"), MessageIcon::None, QString());
+    EXPECT_FALSE(qt.question(QStringLiteral("Kolvar beenden ?"), MessageIcon::Question, QString()));
+    EXPECT_EQ(qt.openFileName(nullptr, FileDialogRequest{}), QString());
+    EXPECT_EQ(qt.saveFileName(nullptr, FileDialogRequest{}), QString());
+    EXPECT_EQ(qt.folderName(nullptr, QString(), QString()), QString());
+    QFont font;
+    EXPECT_FALSE(qt.chooseFont(nullptr, font));
+    QDialog dialog;
+    EXPECT_EQ(qt.runDialog(dialog), QDialog::Rejected);
+    EXPECT_FALSE(qt.openDocument(QStringLiteral("https://kolvar.example.org/"), QString()));
+    EXPECT_FALSE(qt.printLines({QStringLiteral("x")}, font, false, nullptr));
+    const std::int64_t t0 = qt.tickCount();
+    EXPECT_GE(qt.tickCount(), t0);
+    for (int i = 0; i < 100; ++i) {
+        const int r = qt.random(6);
+        EXPECT_TRUE(r >= 0 && r < 6) << r;
+    }
 }
