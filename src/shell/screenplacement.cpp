@@ -1,0 +1,20 @@
+#include "shell/screenplacement.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+
+namespace kolvar {
+
+void placeAtScreenCentre(QWidget& window)
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    const QSize size = window.frameGeometry().size();
+    window.move(area.left() + (area.width() - size.width()) / 2,
+                area.top() + (area.height() - size.height()) / 2);
+}
+
+} // namespace kolvar
