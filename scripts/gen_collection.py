@@ -338,6 +338,10 @@ def build_records():
                 continue
             if sought in givens:
                 fault(where + ": gesuchte Größe steht auch rechts")
+            shown = [BY_VAR[v].symbol for v in [sought] + givens]
+            if len(set(shown)) != len(shown):
+                # values follow their symbols from one rearrangement to the next
+                fault("%s: zwei Größen mit demselben Symbol %s" % (where, shown))
             givens = order_givens(givens, lambda v: BY_VAR[v].symbol)
             if len(givens) > 8:
                 fault(where + ": mehr als 9 Größen")
