@@ -1,6 +1,8 @@
 #include "engine/helpers.h"
 
+#include <array>
 #include <charconv>
+#include <cstdint>
 #include <climits>
 
 namespace {
@@ -14,6 +16,22 @@ bool isDigit(char c)
 {
     return c >= '0' && c <= '9';
 }
+
+// Powers of ten that an extended value holds exactly (5^27 < 2^64).
+constexpr int kMaxExactPower = 27;
+
+constexpr auto makePowersOfTen()
+{
+    std::array<long double, kMaxExactPower + 1> powers{};
+    long double p = 1;
+    for (long double& entry : powers) {
+        entry = p;
+        p *= 10;
+    }
+    return powers;
+}
+
+constexpr auto kPowersOfTen = makePowersOfTen();
 
 } // namespace
 
@@ -94,49 +112,59 @@ void strzuzahl(std::string_view s, long double& value, int& code)
         return;
     }
 
-    std::string canonical; // "<int>.<frac>e<exp>" for the exact conversion
-    bool nonzeroInteger = false;
+    // Up to 19 significant digits fit a 64-bit integer exactly; the decimal
+    // scale is applied below.
+    std::uint64_t mantissa = 0;
+    int significant = 0;
+    bool exactMantissa = true;
+    auto addDigit = [&](char c) {
+        if (mantissa == 0 && c == '0')
+            return;
+        if (significant == 19) {
+            exactMantissa = false;
+            return;
+        }
+        mantissa = mantissa * 10 + static_cast<std::uint64_t>(c - '0');
+        ++significant;
+    };
+
     const std::size_t intStart = i;
-    while (i < n && isDigit(s[i])) {
-        nonzeroInteger = nonzeroInteger || s[i] != '0';
-        ++i;
-    }
-    canonical.append(s.substr(intStart, i - intStart));
-    if (canonical.empty())
-        canonical.push_back('0');
-    canonical.push_back('.');
-    std::size_t fracDigits = 0;
+    while (i < n && isDigit(s[i]))
+        addDigit(s[i++]);
+    const std::string_view intDigits = s.substr(intStart, i - intStart);
+    const bool nonzeroInteger = mantissa != 0;
+    std::string_view fracDigits;
     if (i < n && s[i] == ',') {
-        ++i;
-        const std::size_t fracStart = i;
+        const std::size_t fracStart = ++i;
         while (i < n && isDigit(s[i]))
-            ++i;
-        fracDigits = i - fracStart;
-        canonical.append(s.substr(fracStart, fracDigits));
+            addDigit(s[i++]);
+        fracDigits = s.substr(fracStart, i - fracStart);
     }
-    if (fracDigits == 0)
-        canonical.push_back('0');
 
     bool hasExponent = false;
     bool negativeExponent = false;
+    std::string_view expDigits;
+    long exponent = 0;
     if (i < n && (s[i] == 'E' || s[i] == 'e')) {
         hasExponent = true;
         ++i;
-        canonical.push_back('e');
         if (i < n && (s[i] == '+' || s[i] == '-')) {
             negativeExponent = s[i] == '-';
-            if (negativeExponent)
-                canonical.push_back('-');
             ++i;
         }
         const std::size_t expStart = i;
-        while (i < n && isDigit(s[i]))
+        while (i < n && isDigit(s[i])) {
+            if (exponent < 1000000)
+                exponent = exponent * 10 + (s[i] - '0');
             ++i;
+        }
         if (i == expStart) {
             code = static_cast<int>(i + 1);
             return;
         }
-        canonical.append(s.substr(expStart, i - expStart));
+        expDigits = s.substr(expStart, i - expStart);
+        if (negativeExponent)
+            exponent = -exponent;
     }
     if (i < n) {
         code = static_cast<int>(i + 1);
@@ -144,19 +172,39 @@ void strzuzahl(std::string_view s, long double& value, int& code)
     }
 
     long double v = 0;
-    const auto [end, ec] = std::from_chars(canonical.data(), canonical.data() + canonical.size(), v);
-    (void)end;
-    if (ec == std::errc::result_out_of_range) {
-        // Too small to hold is zero; too large cannot be a value at all.
-        const bool tooSmall = hasExponent ? negativeExponent : !nonzeroInteger;
-        if (!tooSmall) {
+    const long scale = exponent - static_cast<long>(fracDigits.size());
+    if (mantissa == 0 && exactMantissa) {
+        v = 0;
+    } else if (exactMantissa && scale >= -kMaxExactPower && scale <= kMaxExactPower) {
+        // Both operands are exact, so the one rounding of the division or
+        // product gives the correctly rounded value of the decimal text.
+        const long double power = kPowersOfTen[scale < 0 ? -scale : scale];
+        v = scale < 0 ? static_cast<long double>(mantissa) / power
+                      : static_cast<long double>(mantissa) * power;
+    } else {
+        std::string canonical; // "<int>.<frac>e<exp>" for the exact conversion
+        canonical.append(intDigits.empty() ? std::string_view("0") : intDigits);
+        canonical.push_back('.');
+        canonical.append(fracDigits.empty() ? std::string_view("0") : fracDigits);
+        if (hasExponent) {
+            canonical.append(negativeExponent ? "e-" : "e");
+            canonical.append(expDigits);
+        }
+        const auto [end, ec] =
+            std::from_chars(canonical.data(), canonical.data() + canonical.size(), v);
+        (void)end;
+        if (ec == std::errc::result_out_of_range) {
+            // Too small to hold is zero; too large cannot be a value at all.
+            const bool tooSmall = hasExponent ? negativeExponent : !nonzeroInteger;
+            if (!tooSmall) {
+                code = static_cast<int>(n);
+                return;
+            }
+            v = 0;
+        } else if (ec != std::errc()) {
             code = static_cast<int>(n);
             return;
         }
-        v = 0;
-    } else if (ec != std::errc()) {
-        code = static_cast<int>(n);
-        return;
     }
     value = negative ? -v : v;
     code = 0;

@@ -68,6 +68,10 @@ public:
     // Frees the entry at index and removes its item; false for a bad index.
     bool remove(int index);
 
+private:
+    friend class Tfktzelle;
+    friend class tfunktion;
+
     // The entry a compiled expression refers to, or nullptr once it was freed.
     Tfktzelle* resolve(kolvar::EntryRef ref) const
     {
@@ -76,9 +80,6 @@ public:
         const Slot& s = m_slots[ref.slot];
         return s.generation == ref.generation ? s.entry : nullptr;
     }
-
-private:
-    friend class Tfktzelle;
 
     struct Item {
         std::string text;

@@ -38,6 +38,11 @@ enum Opcode : std::uint16_t {
     opArccot = 25,
     opLg = 26,
     opCall = 27,
+    // Operands carry these in the queue, so that the evaluator dispatches on
+    // one field.
+    opNumber = 28,
+    opVariable = 29,
+    opConstant = 30,
 };
 
 constexpr std::uint8_t kPrecedence[28] = {0, 2, 2, 3, 3, 0, 7, 2, 5, 4, 4, 4, 4, 4,
@@ -73,6 +78,8 @@ constexpr const char* kArccosArgument = "Argument <1 arccos-Funktion";
 // no finite value beyond its limit.
 constexpr std::uint32_t kMaxMultipliedExponent = 65536;
 constexpr long double kMaxFactorial = 1754;
+// A bare multiplication costs a small fraction of a token in the work budget.
+constexpr std::uint32_t kMultiplicationsPerUnit = 16;
 
 // Shared by all evaluations nested in one call from outside.
 struct EvalState {
@@ -194,9 +201,12 @@ bool tfunktion::lese_operator(std::string_view text, std::size_t& pos, OpEntry& 
         return true;
     }
 
+    // Every name begins with a letter A to Z: nothing else can start one.
     const std::string_view rest = text.substr(pos);
+    if (rest.front() < 'A' || rest.front() > 'Z')
+        return false;
     for (const BuiltIn& b : kBuiltIns) {
-        if (rest.starts_with(b.name)) {
+        if (rest.front() == b.name.front() && rest.starts_with(b.name)) {
             op.opcode = b.opcode;
             pos += b.name.size() - 1;
             return true;
@@ -218,8 +228,8 @@ bool tfunktion::suche_fkt(std::string_view rest, std::size_t& length, OpEntry& o
     for (int i = 0; i < m_owner->count(); ++i) {
         Tfktzelle* e = m_owner->entry(i);
         const std::string& name = e->fktname;
-        if (name.empty() || rest.size() <= name.size() || !rest.starts_with(name)
-            || rest[name.size()] != '(')
+        if (name.empty() || rest.size() <= name.size() || rest.front() != name.front()
+            || !rest.starts_with(name) || rest[name.size()] != '(')
             continue;
         if (!best || name.size() > best->fktname.size())
             best = e;
@@ -268,6 +278,7 @@ bool tfunktion::lese_variable(std::string_view text, std::size_t& pos, Token& to
     // The parameter comes first and so hides every longer name beginning with it.
     if (!m_variable.empty() && rest.starts_with(m_variable)) {
         token.marker = 'x';
+        token.opcode = opVariable;
         pos += m_variable.size();
         return true;
     }
@@ -285,7 +296,7 @@ bool tfunktion::suche_konstante(std::string_view rest, std::size_t& length, Toke
     for (int i = 0; i < m_owner->count(); ++i) {
         Tfktzelle* e = m_owner->entry(i);
         const std::string& name = e->fktname;
-        if (name.empty() || !rest.starts_with(name))
+        if (name.empty() || rest.front() != name.front() || !rest.starts_with(name))
             continue;
         if (!best || name.size() > best->fktname.size())
             best = e;
@@ -293,6 +304,7 @@ bool tfunktion::suche_konstante(std::string_view rest, std::size_t& length, Toke
     if (!best || !best->parameter.empty())
         return false;
     token.marker = '0';
+    token.opcode = opConstant;
     token.ref = best->m_ref;
     length = best->fktname.size();
     return true;
@@ -322,7 +334,7 @@ bool tfunktion::uebersetze(std::string_view ausdruck, std::string_view variable,
     std::size_t pos = 0;
     while (pos < text.size() && m_ok) {
         OpEntry op;
-        Token token;
+        Token token{};
         long double value = 0;
         if (lese_operator(text, pos, op)) {
             if (op.opcode == opOpen) {
@@ -331,7 +343,7 @@ bool tfunktion::uebersetze(std::string_view ausdruck, std::string_view variable,
             } else if (op.opcode == opClose) {
                 OpEntry top;
                 while (op_pop(top) && top.opcode != opOpen) {
-                    Token t;
+                    Token t{};
                     t.kind = 2;
                     t.opcode = top.opcode;
                     t.ref = top.ref;
@@ -343,7 +355,7 @@ bool tfunktion::uebersetze(std::string_view ausdruck, std::string_view variable,
                 OpEntry top;
                 while (op_pop(top)) {
                     if (kPrecedence[op.opcode] <= kPrecedence[top.opcode]) {
-                        Token t;
+                        Token t{};
                         t.kind = 2;
                         t.opcode = top.opcode;
                         t.ref = top.ref;
@@ -358,6 +370,7 @@ bool tfunktion::uebersetze(std::string_view ausdruck, std::string_view variable,
             }
         } else if (lese_zahl(text, pos, value)) {
             token.kind = 1;
+            token.opcode = opNumber;
             token.value = value;
             token_anhaengen(token);
             expectOperand = false;
@@ -386,7 +399,7 @@ bool tfunktion::pruefe(std::string_view definitionsname)
     m_ok = true;
     long double a = 0;
     long double b = 0;
-    Token t;
+    Token t{};
     while (m_ok && m_readIndex < m_tokenCount && token_lesen(t)) {
         switch (t.kind) {
         case 1:
@@ -478,156 +491,188 @@ bool tfunktion::berechne(long double x, long double& y)
 
 bool tfunktion::rechne(long double x, long double& y)
 {
-    m_readIndex = 0;
-    m_valueDepth = 0;
-    m_ok = true;
     m_fehlertext = "";
     // pruefe has run this queue on the same stack, so the pushes and pops
     // below stay within it without further checks.
     long double* const stack = m_werte;
     int sp = 0;
-    for (int i = 0; i < m_tokenCount; ++i) {
-        const Token& t = m_tokens[i];
-        if (t.kind == 1) {
-            stack[sp++] = t.value;
-            continue;
-        }
+    bool ok = true;
+    for (const Token* t = m_tokens, *end = m_tokens + m_tokenCount; t != end; ++t) {
         long double r = 0;
-        if (t.kind == 3) {
-            if (t.marker == 'x') {
-                r = x;
-            } else {
-                // A definition that is gone, or that has become a function,
-                // has no value to give here.
-                Tfktzelle* e = m_owner->resolve(t.ref);
-                if (!e || !e->parameter.empty() || !e->funktion->berechne(0, r)) {
-                    m_ok = false;
-                    break;
-                }
-            }
-            if (!std::isfinite(r)) {
-                m_ok = false;
-                break;
-            }
-            stack[sp++] = r;
+        switch (t->opcode) {
+        case opNumber:
+            stack[sp++] = t->value;
             continue;
+        case opVariable:
+            r = x;
+            break;
+        case opConstant: {
+            // A definition that is gone, or that has become a function, has
+            // no value to give here.
+            Tfktzelle* e = m_owner->resolve(t->ref);
+            long double v = 0;
+            ok = e && e->parameter.empty() && e->funktion->berechne(0, v);
+            r = v;
+            break;
         }
-
-        const std::uint16_t op = t.opcode;
-        if (op == opNone || op == opOpen || op == opClose)
+        case opNone:
+        case opOpen:
+        case opClose:
             continue;
-        if (op <= opTimes || op == opPower) {
-            const long double b = stack[--sp];
+        case opPlus:
+            r = stack[sp - 2] + stack[sp - 1];
+            sp -= 2;
+            break;
+        case opMinus:
+            r = stack[sp - 2] - stack[sp - 1];
+            sp -= 2;
+            break;
+        case opTimes:
+            r = stack[sp - 2] * stack[sp - 1];
+            sp -= 2;
+            break;
+        case opDivide:
+            if (stack[sp - 1] == 0)
+                ok = false;
+            else
+                r = stack[sp - 2] / stack[sp - 1];
+            sp -= 2;
+            break;
+        case opPower: {
+            long double p = 0;
+            ok = potenz(stack[sp - 2], stack[sp - 1], p);
+            r = p;
+            sp -= 2;
+            break;
+        }
+        case opNegate:
+            r = -stack[--sp];
+            break;
+        case opLn:
+        case opLg: {
             const long double a = stack[--sp];
-            switch (op) {
-            case opPlus: r = a + b; break;
-            case opMinus: r = a - b; break;
-            case opTimes: r = a * b; break;
-            case opDivide:
-                if (b == 0) {
-                    m_ok = false;
-                } else {
-                    r = a / b;
-                }
-                break;
-            default:
-                m_ok = potenz(a, b, r);
-                break;
+            if (a <= 0) {
+                fehler(kLnArgument);
+                ok = false;
+            } else {
+                r = t->opcode == opLn ? std::log(a) : std::log(a) / std::log(10.0L);
             }
-        } else {
+            break;
+        }
+        case opSqr: {
             const long double a = stack[--sp];
-            switch (op) {
-            case opNegate: r = -a; break;
-            case opLn:
-            case opLg:
-                if (a <= 0) {
-                    fehler(kLnArgument);
-                    m_ok = false;
-                } else {
-                    r = op == opLn ? std::log(a) : std::log(a) / std::log(10.0L);
-                }
-                break;
-            case opSqr: r = a * a; break;
-            case opSqrt:
-                if (a < 0) {
-                    fehler(kRadicand);
-                    m_ok = false;
-                } else {
-                    r = std::sqrt(a);
-                }
-                break;
-            case opCos: r = std::cos(a); break;
-            case opSin: r = std::sin(a); break;
-            case opTan: {
-                const long double c = std::cos(a);
-                if (c == 0) {
-                    fehler(kTanUndefined);
-                    m_ok = false;
-                } else {
-                    r = std::sin(a) / c;
-                }
+            r = a * a;
+            break;
+        }
+        case opSqrt: {
+            const long double a = stack[--sp];
+            if (a < 0) {
+                fehler(kRadicand);
+                ok = false;
+            } else {
+                r = std::sqrt(a);
+            }
+            break;
+        }
+        case opCos:
+            r = std::cos(stack[--sp]);
+            break;
+        case opSin:
+            r = std::sin(stack[--sp]);
+            break;
+        case opTan: {
+            const long double a = stack[--sp];
+            const long double c = std::cos(a);
+            if (c == 0) {
+                fehler(kTanUndefined);
+                ok = false;
+            } else {
+                r = std::sin(a) / c;
+            }
+            break;
+        }
+        case opCot: {
+            const long double a = stack[--sp];
+            const long double si = std::sin(a);
+            if (si == 0) {
+                fehler(kTanUndefined);
+                ok = false;
+            } else {
+                r = std::cos(a) / si;
+            }
+            break;
+        }
+        case opExp:
+            r = std::exp(stack[--sp]);
+            break;
+        case opAbs:
+            r = std::fabs(stack[--sp]);
+            break;
+        case opSgn:
+            r = vorzeichen(stack[--sp]);
+            break;
+        case opRad:
+            r = stack[--sp] * kDegToRad;
+            break;
+        case opGrad:
+            r = stack[--sp] * kRadToDeg;
+            break;
+        case opFak: {
+            long double f = 0;
+            ok = fakultaet(stack[--sp], f);
+            r = f;
+            break;
+        }
+        case opArcsin:
+        case opArccos: {
+            const long double a = stack[--sp];
+            const long double sq = a * a;
+            long double arcsin = 0;
+            if (sq == 1) {
+                arcsin = std::copysign(kHalfPi, a);
+            } else if (sq < 1) {
+                arcsin = std::atan(a / std::sqrt(1 - sq));
+            } else {
+                fehler(t->opcode == opArcsin ? kArcsinArgument : kArccosArgument);
+                ok = false;
                 break;
             }
-            case opCot: {
-                const long double s = std::sin(a);
-                if (s == 0) {
-                    fehler(kTanUndefined);
-                    m_ok = false;
-                } else {
-                    r = std::cos(a) / s;
-                }
-                break;
-            }
-            case opExp: r = std::exp(a); break;
-            case opAbs: r = std::fabs(a); break;
-            case opSgn: r = vorzeichen(a); break;
-            case opRad: r = a * kDegToRad; break;
-            case opGrad: r = a * kRadToDeg; break;
-            case opFak: m_ok = fakultaet(a, r); break;
-            case opArcsin:
-            case opArccos: {
-                const long double sq = a * a;
-                long double arcsin = 0;
-                if (sq == 1) {
-                    arcsin = std::copysign(kHalfPi, a);
-                } else if (sq < 1) {
-                    arcsin = std::atan(a / std::sqrt(1 - sq));
-                } else {
-                    fehler(op == opArcsin ? kArcsinArgument : kArccosArgument);
-                    m_ok = false;
-                    break;
-                }
-                r = op == opArcsin ? arcsin : kHalfPi - arcsin;
-                break;
-            }
-            case opArctan: r = std::atan(a); break;
-            case opArccot: r = kHalfPi - std::atan(a); break;
-            case opCall: {
-                Tfktzelle* e = m_owner->resolve(t.ref);
-                m_ok = e && e->funktion->berechne(a, r);
-                break;
-            }
-            default:
-                m_ok = false;
-                break;
-            }
+            r = t->opcode == opArcsin ? arcsin : kHalfPi - arcsin;
+            break;
+        }
+        case opArctan:
+            r = std::atan(stack[--sp]);
+            break;
+        case opArccot:
+            r = kHalfPi - std::atan(stack[--sp]);
+            break;
+        case opCall: {
+            Tfktzelle* e = m_owner->resolve(t->ref);
+            long double v = 0;
+            ok = e && e->funktion->berechne(stack[--sp], v);
+            r = v;
+            break;
+        }
+        default:
+            ok = false;
+            break;
         }
         // An overflow of the extended range or an invalid operation ends the
         // evaluation as a failure, whichever token caused it.
-        if (!m_ok || !std::isfinite(r)) {
-            m_ok = false;
+        if (!ok || !std::isfinite(r)) {
+            ok = false;
             break;
         }
         stack[sp++] = r;
     }
-    m_valueDepth = static_cast<std::uint16_t>(sp);
+    m_ok = ok;
     m_readIndex = m_tokenCount;
-    if (!m_ok || sp == 0) {
+    m_valueDepth = 0;
+    if (!ok || sp == 0) {
         y = 0;
         return false;
     }
-    y = stack[--sp];
-    m_valueDepth = static_cast<std::uint16_t>(sp);
+    y = stack[sp - 1];
     return true;
 }
 
@@ -642,7 +687,7 @@ bool tfunktion::potenz(long double a, long double b, long double& result)
         long double r = a;
         if (n <= kMaxMultipliedExponent) {
             const auto count = static_cast<std::uint32_t>(n);
-            if (!chargeWork(count / 16))
+            if (!chargeWork(count / kMultiplicationsPerUnit))
                 return false;
             for (std::uint32_t k = 1; k < count; ++k)
                 r *= a;
@@ -676,7 +721,7 @@ bool tfunktion::fakultaet(long double a, long double& result)
     if (a > kMaxFactorial)
         return false;
     const auto n = static_cast<std::uint32_t>(a);
-    if (!chargeWork(n / 16))
+    if (!chargeWork(n / kMultiplicationsPerUnit))
         return false;
     long double r = 1;
     for (std::uint32_t k = 2; k <= n; ++k)

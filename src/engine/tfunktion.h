@@ -21,9 +21,12 @@ public:
     // Definitions that use one another nest their evaluations; this keeps the
     // nesting within the machine stack.
     static constexpr int kMaxNesting = 2000;
-    // Work allowed for one evaluation, definitions it uses included: mutually
-    // multiplying definitions could otherwise keep the program busy for hours.
-    static constexpr std::uint64_t kWorkBudget = 4'000'000;
+    // Work allowed for one evaluation, definitions it uses included, counted
+    // in postfix tokens (a millisecond or so). Definitions that each use the
+    // one before several times multiply the work at every level and could
+    // otherwise keep the program busy for hours; a chain as deep as the nesting
+    // bound still fits.
+    static constexpr std::uint64_t kWorkBudget = 100'000;
 
     explicit tfunktion(Tfktbaum* owner);
     tfunktion(const tfunktion&) = delete;
@@ -42,12 +45,14 @@ public:
     const char* fehlertext() const { return m_fehlertext; }
 
 private:
+    // No member initialisers: the queue is filled by compiling, and a new
+    // object need not clear it first.
     struct Token {
-        std::uint8_t kind = 0;  // 1 number, 2 operator or function, 3 operand reference
-        char marker = 0;        // kind 3: 'x' the variable, '0' a parameterless definition
-        std::uint16_t opcode = 0;
+        std::uint8_t kind;      // 1 number, 2 operator or function, 3 operand reference
+        char marker;            // kind 3: 'x' the variable, '0' a parameterless definition
+        std::uint16_t opcode;   // kind 2: the operator; operands carry their own code
         kolvar::EntryRef ref;   // opcode 27 and marker '0': the entry used
-        long double value = 0;  // kind 1
+        long double value;      // kind 1
     };
     struct OpEntry {
         std::uint16_t opcode = 0;
