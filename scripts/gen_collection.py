@@ -349,7 +349,7 @@ def build_records():
             r.kolvar = markup.expand(template, symbols)
             r.template = template
             try:
-                markup.check(r.kolvar)
+                markup.check(r.kolvar, single_fractions=True)
             except markup.MarkupError as e:
                 fault("%s: %s" % (where, e))
             r.sought, r.givens = sought, givens

@@ -41,7 +41,7 @@ formula("Trapez: Flächeninhalt",
         ex=dict(SA=8, SC=5, H=4), text="Die parallelen Seiten a und c sind 8 cm und 5 cm lang, die Höhe 4 cm.")
 formula("Kreis: Flächeninhalt",
         (r"{FL}=\c(p)\m{RADIUS}\u(2)", "FL=π*RADIUS^2"),
-        (r"{RADIUS}=\r(\f({FL};\c(p)))", "RADIUS=SQRT(FL/π)"),
+        (r"{RADIUS}=\w(\f({FL};\c(p)))", "RADIUS=SQRT(FL/π)"),
         ex=dict(RADIUS=2.5))
 formula("Kreis: Umfang",
         (r"{UMF}=2\m\c(p)\m{RADIUS}", "UMF=2*π*RADIUS"),
@@ -49,12 +49,12 @@ formula("Kreis: Umfang",
         ex=dict(RADIUS=2.5))
 formula("Kreisring: Flächeninhalt",
         (r"{FL}=\c(p)\m({RAUSSEN}\u(2)-{RINNEN}\u(2))", "FL=π*(RAUSSEN^2-RINNEN^2)"),
-        (r"{RAUSSEN}=\r(\f({FL};\c(p))+{RINNEN}\u(2))", "RAUSSEN=SQRT(FL/π+RINNEN^2)"),
-        (r"{RINNEN}=\r({RAUSSEN}\u(2)-\f({FL};\c(p)))", "RINNEN=SQRT(RAUSSEN^2-FL/π)"),
+        (r"{RAUSSEN}=\w(\f({FL};\c(p))+{RINNEN}\u(2))", "RAUSSEN=SQRT(FL/π+RINNEN^2)"),
+        (r"{RINNEN}=\w({RAUSSEN}\u(2)-\f({FL};\c(p)))", "RINNEN=SQRT(RAUSSEN^2-FL/π)"),
         ex=dict(RAUSSEN=5, RINNEN=3))
 formula("Kreisausschnitt: Flächeninhalt",
         (r"{FL}=\f(\c(p)\m{RADIUS}\u(2)\m{ALPHA};360°)", "FL=π*RADIUS^2*ALPHA/360"),
-        (r"{RADIUS}=\r(\f(360°\m{FL};\c(p)\m{ALPHA}))", "RADIUS=SQRT(360*FL/(π*ALPHA))"),
+        (r"{RADIUS}=\w(\f(360°\m{FL};\c(p)\m{ALPHA}))", "RADIUS=SQRT(360*FL/(π*ALPHA))"),
         (r"{ALPHA}=\f(360°\m{FL};\c(p)\m{RADIUS}\u(2))", "ALPHA=360*FL/(π*RADIUS^2)"),
         ex=dict(RADIUS=3, ALPHA=60))
 formula("Kreisbogen: Bogenlänge",
@@ -76,13 +76,13 @@ formula("Quader: Volumen",
         ex=dict(SA=4, SB=3, SC=2))
 formula("Quader: Oberfläche",
         (r"{OBERFL}=2\m({SA}\m{SB}+{SA}\m{SC}+{SB}\m{SC})", "OBERFL=2*(SA*SB+SA*SC+SB*SC)"),
-        (r"{SA}=\f(\f({OBERFL};2)-{SB}\m{SC};{SB}+{SC})", "SA=(OBERFL/2-SB*SC)/(SB+SC)"),
-        (r"{SB}=\f(\f({OBERFL};2)-{SA}\m{SC};{SA}+{SC})", "SB=(OBERFL/2-SA*SC)/(SA+SC)"),
-        (r"{SC}=\f(\f({OBERFL};2)-{SA}\m{SB};{SA}+{SB})", "SC=(OBERFL/2-SA*SB)/(SA+SB)"),
+        (r"{SA}=\f({OBERFL}-2\m{SB}\m{SC};2\m({SB}+{SC}))", "SA=(OBERFL-2*SB*SC)/(2*(SB+SC))"),
+        (r"{SB}=\f({OBERFL}-2\m{SA}\m{SC};2\m({SA}+{SC}))", "SB=(OBERFL-2*SA*SC)/(2*(SA+SC))"),
+        (r"{SC}=\f({OBERFL}-2\m{SA}\m{SB};2\m({SA}+{SB}))", "SC=(OBERFL-2*SA*SB)/(2*(SA+SB))"),
         ex=dict(SA=4, SB=3, SC=2))
 formula("Zylinder: Volumen",
         (r"{VOL}=\c(p)\m{RADIUS}\u(2)\m{H}", "VOL=π*RADIUS^2*H"),
-        (r"{RADIUS}=\r(\f({VOL};\c(p)\m{H}))", "RADIUS=SQRT(VOL/(π*H))"),
+        (r"{RADIUS}=\w(\f({VOL};\c(p)\m{H}))", "RADIUS=SQRT(VOL/(π*H))"),
         (r"{H}=\f({VOL};\c(p)\m{RADIUS}\u(2))", "H=VOL/(π*RADIUS^2)"),
         ex=dict(RADIUS=0.5, H=2))
 formula("Zylinder: Mantelfläche",
@@ -92,7 +92,7 @@ formula("Zylinder: Mantelfläche",
         ex=dict(RADIUS=0.5, H=2))
 formula("Kegel: Volumen",
         (r"{VOL}=\f(1;3)\m\c(p)\m{RADIUS}\u(2)\m{H}", "VOL=π*RADIUS^2*H/3"),
-        (r"{RADIUS}=\r(\f(3\m{VOL};\c(p)\m{H}))", "RADIUS=SQRT(3*VOL/(π*H))"),
+        (r"{RADIUS}=\w(\f(3\m{VOL};\c(p)\m{H}))", "RADIUS=SQRT(3*VOL/(π*H))"),
         (r"{H}=\f(3\m{VOL};\c(p)\m{RADIUS}\u(2))", "H=3*VOL/(π*RADIUS^2)"),
         ex=dict(RADIUS=0.5, H=2))
 formula("Pyramide: Volumen",
@@ -102,11 +102,11 @@ formula("Pyramide: Volumen",
         ex=dict(FLG=16, H=6))
 formula("Kugel: Volumen",
         (r"{VOL}=\f(4;3)\m\c(p)\m{RADIUS}\u(3)", "VOL=4*π*RADIUS^3/3"),
-        (r"{RADIUS}=\u(3)\r(\f(3\m{VOL};4\m\c(p)))", "RADIUS=(3*VOL/(4*π))^(1/3)"),
+        (r"{RADIUS}=\u(3)\w(\f(3\m{VOL};4\m\c(p)))", "RADIUS=(3*VOL/(4*π))^(1/3)"),
         ex=dict(RADIUS=0.1))
 formula("Kugel: Oberfläche",
         (r"{OBERFL}=4\m\c(p)\m{RADIUS}\u(2)", "OBERFL=4*π*RADIUS^2"),
-        (r"{RADIUS}=\r(\f({OBERFL};4\m\c(p)))", "RADIUS=SQRT(OBERFL/(4*π))"),
+        (r"{RADIUS}=\w(\f({OBERFL};4\m\c(p)))", "RADIUS=SQRT(OBERFL/(4*π))"),
         ex=dict(RADIUS=0.1))
 
 topic("Trigonometrie")
@@ -143,9 +143,9 @@ formula("Prozentwert",
         ex=dict(GRW=250, PS=16))
 formula("Zinseszins",
         (r"{KAP}={KAP0}\m(1+\f({ZINS};100))\u({JAHRE})", "KAP=KAP0*(1+ZINS/100)^JAHRE"),
-        (r"{KAP0}=\f({KAP};(1+\f({ZINS};100))\u({JAHRE}))", "KAP0=KAP/(1+ZINS/100)^JAHRE"),
-        (r"{ZINS}=100\m((\f({KAP};{KAP0}))\u(\f(1;{JAHRE}))-1)", "ZINS=100*((KAP/KAP0)^(1/JAHRE)-1)"),
-        (r"{JAHRE}=\f(ln \f({KAP};{KAP0});ln(1+\f({ZINS};100)))", "JAHRE=LN(KAP/KAP0)/LN(1+ZINS/100)"),
+        (r"{KAP0}=\f({KAP};(1+{ZINS}/100)\u({JAHRE}))", "KAP0=KAP/(1+ZINS/100)^JAHRE"),
+        (r"{ZINS}=100\m((\f({KAP};{KAP0}))\u(1/{JAHRE})-1)", "ZINS=100*((KAP/KAP0)^(1/JAHRE)-1)"),
+        (r"{JAHRE}=\f(ln({KAP}/{KAP0});ln(1+{ZINS}/100))", "JAHRE=LN(KAP/KAP0)/LN(1+ZINS/100)"),
         ex=dict(KAP0=10000, ZINS=3, JAHRE=10), text="10 000 € werden 10 Jahre lang zu 3 % angelegt.")
 
 area("Maschinentechnik")

@@ -40,9 +40,11 @@ def _argument_list(text, open_pos, count):
     raise MarkupError("Klammer nicht geschlossen in '%s'" % text)
 
 
-def check(text, level=0):
+def check(text, level=0, single_fractions=False):
     """Raises MarkupError unless every command is known, every argument list
-    closes and every fraction stands at a level the display can draw."""
+    closes and every fraction stands at a level the display can draw. With
+    single_fractions, a fraction inside a fraction or an exponent is refused
+    too: the display stacks it half a line off, where it is hard to read."""
     if len(text.encode("utf-8")) > 255:
         raise MarkupError("länger als 255 Byte: '%s'" % text)
     depth = 0
@@ -52,10 +54,10 @@ def check(text, level=0):
             raise MarkupError("überzählige ')' in '%s'" % text)
     if depth:
         raise MarkupError("Klammern nicht ausgeglichen in '%s'" % text)
-    _check(text, level)
+    _check(text, level, single_fractions)
 
 
-def _check(text, level):
+def _check(text, level, single, nested=False):
     i = 0
     while i < len(text):
         if text[i] != "\\":
@@ -74,16 +76,26 @@ def _check(text, level):
         if cmd in "fz":
             if level not in (-1, 0, 1):
                 raise MarkupError("Bruch auf Ebene %d in '%s'" % (level, text))
+            if single and nested:
+                raise MarkupError("Bruch im Bruch oder im Exponenten: '%s'" % text)
             top, bottom = {0: (1, -1), 1: (3, 1), -1: (-1, -3)}[level]
-            _check(args[0], top)
-            _check(args[1], bottom)
+            _check(args[0], top, single, True)
+            _check(args[1], bottom, single, True)
         elif cmd in "ht":
             if "\\" in args[0]:
                 raise MarkupError("Befehl in Klartext-Argument: '%s'" % text)
         elif cmd == "d":
-            _check(args[0], level - 1)
+            _check(args[0], level - 1, single, True)
+        elif cmd in "rw" and single:
+            # \r draws its bar through a fraction's numerator; \w clears it,
+            # but draws its sign on the main line whatever the level
+            if cmd == "w" and (nested or level != 0):
+                raise MarkupError("\\w außerhalb der Grundlinie: '%s'" % text)
+            if cmd == "r" and not nested and level == 0 and "\\f(" in args[0]:
+                raise MarkupError("Wurzel über einem Bruch mit \\w zeichnen: '%s'" % text)
+            _check(args[0], level, single, nested)
         else:
-            _check(args[0], level)
+            _check(args[0], level, single, nested or cmd == "u")
 
 
 def _split_args(text, open_pos, count):
