@@ -138,10 +138,3 @@ TEST(Strzuzahl, IsExactToExtendedPrecision)
     ASSERT_EQ(code, 0);
     EXPECT_EQ(value, 3.14159265358979323846L);
 }
-
-TEST(TextLength, CountsCharactersNotBytes)
-{
-    EXPECT_EQ(kolvar::textLength(""), 0u);
-    EXPECT_EQ(kolvar::textLength("ABC"), 3u);
-    EXPECT_EQ(kolvar::textLength("Größe"), 5u);
-}

@@ -349,12 +349,4 @@ TEST(Recursion, DirectSelfReferenceIsRefusedWithTheMessage)
     kolvar::setEngineNotifier(previous);
 }
 
-TEST(Vorzeichen, GivesTheSign)
-{
-    EXPECT_EQ(vorzeichen(-0.5L), -1);
-    EXPECT_EQ(vorzeichen(0.0L), 0);
-    EXPECT_EQ(vorzeichen(-0.0L), 0);
-    EXPECT_EQ(vorzeichen(1e-4000L), 1);
-}
-
 } // namespace
