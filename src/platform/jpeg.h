@@ -12,7 +12,7 @@ namespace kolvar {
 // The encoder's usual quality when the caller has no reason for another.
 constexpr int defaultJpegQuality = 75;
 
-// Encodes image (transparent parts over white) with quality 1..100 (values
+// Encodes image (transparent areas over white) with quality 1..100 (values
 // outside are clamped). Returns an empty array and sets error on failure.
 QByteArray encodeJpeg(const QImage& image, int quality = defaultJpegQuality, QString* error = nullptr);
 
@@ -22,7 +22,7 @@ bool writeJpeg(const QImage& image, const QString& path, int quality = defaultJp
                QString* error = nullptr);
 
 // Decodes JPEG data into an RGB32 image; a null image and error on failure.
-// Damaged scan data that the decoder can recover from gives the readable part.
+// Damaged scan data that the decoder can recover from still gives a picture of the full size.
 QImage decodeJpeg(const QByteArray& data, QString* error = nullptr);
 QImage readJpeg(const QString& path, QString* error = nullptr);
 

@@ -32,10 +32,10 @@ struct FilterEntry {
 std::vector<FilterEntry> parseFilter(const QString& systemFilter)
 {
     std::vector<FilterEntry> entries;
-    const QStringList parts = systemFilter.split(QLatin1Char('|'));
-    for (qsizetype i = 0; i < parts.size(); i += 2) {
-        const QString name = parts[i].trimmed();
-        const QString patternText = i + 1 < parts.size() ? parts[i + 1] : QString();
+    const QStringList pieces = systemFilter.split(QLatin1Char('|'));
+    for (qsizetype i = 0; i < pieces.size(); i += 2) {
+        const QString name = pieces[i].trimmed();
+        const QString patternText = i + 1 < pieces.size() ? pieces[i + 1] : QString();
         if (name.isEmpty() && patternText.trimmed().isEmpty())
             continue;
         FilterEntry entry;

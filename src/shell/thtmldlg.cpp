@@ -437,7 +437,7 @@ void Thtmldlg::BitBtn2Click()
         kolvar::showMessage(QStringLiteral("Geben sie einen Dateiname ein!"));
         return;
     }
-    // The name goes into the index as a link beside the page; a folder part
+    // The name goes into the index as a link beside the page; a folder in it
     // would put the page somewhere its link does not point to.
     if (name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\'))) {
         kolvar::showMessage(QStringLiteral("Der Dateiname darf kein Verzeichnis enthalten!"));

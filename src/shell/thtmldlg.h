@@ -74,7 +74,7 @@ public:
     QStringList puffer() const;
 
     // --- the page format, as plain functions ---
-    // The seven-part template of a new page. ausgabe and verzeichnis end in "/".
+    // The template of a new page, line by line. ausgabe and verzeichnis end in "/".
     static QStringList seitenvorlage(const QString& ueberschrift, const QString& ausgabe,
                                      const QString& verzeichnis, const QStringList& text);
     // The index line that links a new page.
