@@ -344,7 +344,8 @@ void Texcausdlg::baue_inhaltspanel()
     griff->setContentsMargins(0, 0, 0, 0);
     SpeedButton1 = knopf(Panel2, "SpeedButton1", QStringLiteral("X"), QStringLiteral("Fenster öffnen/schließen"));
     SpeedButton1->setFixedSize(8, 16);
-    SpeedButton1->setFont(arial(8));
+    SpeedButton1->setFont(arial(9));
+    SpeedButton1->setStyleSheet(QStringLiteral("padding: 0px"));
     griff->addWidget(SpeedButton1);
     griff->addStretch(1);
 }
@@ -467,17 +468,18 @@ void Texcausdlg::baue_seiten()
     // "Rechnung": one row per quantity, the sought one in "Ergebnis:".
     ScrollBox2 = new QScrollArea;
     ScrollBox2->setObjectName(QStringLiteral("ScrollBox2"));
-    QWidget* rechnen = inhaltsflaeche(ScrollBox2, nullptr, 600, 400);
+    QWidget* rechnen = inhaltsflaeche(ScrollBox2, nullptr, 640, 76 + 8 * 38);
     GroupBox1 = new QGroupBox(QStringLiteral("Ergebnis:"), rechnen);
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
-    GroupBox1->setGeometry(6, 4, 590, 62);
+    GroupBox1->setGeometry(6, 4, 630, 62);
     for (int k = 1; k <= maxGroessen; ++k) {
         QWidget* eltern = k == 1 ? static_cast<QWidget*>(GroupBox1) : rechnen;
         const int y = k == 1 ? 20 : 76 + (k - 2) * 38;
         const int x0 = k == 1 ? 4 : 10;
         Ttxtshape* symbol = anzeige(eltern, QStringLiteral("txtshape%1").arg(10 + 2 * k), x0, y - 2, 36);
         symbol->setTag(1);
-        symbol->resize(120, 36);
+        symbol->setTextposy(8); // the text's middle level with the edit's
+        symbol->resize(120, 40);
         auto* edit = new TextendEdit(eltern);
         edit->setObjectName(QStringLiteral("extendEdit%1").arg(k));
         edit->setGeometry(x0 + 126, y + 4, 160, 24);
@@ -486,11 +488,12 @@ void Texcausdlg::baue_seiten()
         Ttxtshape* einheit = anzeige(eltern, QStringLiteral("txtshape%1").arg(11 + 2 * k), x0 + 292,
                                      y - 2, 36);
         einheit->setTag(1);
-        einheit->resize(100, 36);
+        einheit->setTextposy(8);
+        einheit->resize(100, 40);
         auto* combo = new QComboBox(eltern);
         combo->setObjectName(QStringLiteral("ComboBox%1").arg(k));
         combo->setProperty("Tag", k);
-        combo->setGeometry(x0 + 396, y + 4, 170, 24);
+        combo->setGeometry(x0 + 396, y + 4, 210, 24);
         for (QWidget* w : std::initializer_list<QWidget*>{symbol, edit, einheit, combo})
             w->hide();
         symbolshapes[size_t(k)] = symbol;
