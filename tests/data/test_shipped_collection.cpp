@@ -1,0 +1,500 @@
+// The formula collection below data/ as the program meets it: every table read
+// by the table class, every calculation line run through the engine, every
+// formula text typeset by the formula display's layout pass.
+#include "controls/markuplayout.h"
+#include "data/tdatadlg.h"
+#include "engine/numberformat.h"
+#include "engine/tfktbaum.h"
+#include "platform/datatable.h"
+#include "platform/jpeg.h"
+#include "platform/paths.h"
+#include "support/testpaths.h"
+
+#include <QFileInfo>
+#include <QImage>
+#include <QMap>
+#include <QRegularExpression>
+#include <QSet>
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <iostream>
+#include <map>
+#include <string>
+#include <vector>
+
+using kolvar::DataTable;
+
+namespace {
+
+QString shipped(const QString& relative)
+{
+    return kolvar::programPath(testpaths::shippedData() + QStringLiteral("/"), relative);
+}
+
+// One table file read completely: field names and rows in the given index order.
+struct Rows {
+    QStringList fields;
+    std::vector<QStringList> rows;
+    QList<kolvar::FieldDef> defs;
+    QList<kolvar::IndexDef> indexDefs;
+    QString error;
+
+    QString at(std::size_t row, const QString& field) const
+    {
+        const int pos = fields.indexOf(field);
+        return pos < 0 ? QString() : rows[row].value(pos);
+    }
+};
+
+Rows readTable(const QString& relative, const QString& index = QString())
+{
+    Rows out;
+    DataTable t;
+    if (!t.open(shipped(relative))) {
+        out.error = t.errorString();
+        return out;
+    }
+    if (!index.isEmpty())
+        t.setIndexFieldNames(index);
+    out.defs = t.fieldDefs();
+    out.indexDefs = t.indexDefs();
+    for (int f = 0; f < t.fieldCount(); ++f)
+        out.fields.append(t.fieldName(f));
+    for (int r = 0; r < t.recordCount(); ++r) {
+        QStringList row;
+        for (int f = 0; f < t.fieldCount(); ++f)
+            row.append(t.valueAt(r, f));
+        out.rows.push_back(row);
+    }
+    return out;
+}
+
+std::string str(const QString& s) { return s.toStdString(); }
+
+// A line through the engine's line protocol; y receives a query's value.
+bool send(Tfktbaum& list, const QString& line, long double* y = nullptr)
+{
+    std::string buffer = line.toStdString();
+    long double value = 0;
+    const bool ok = list.untersuche(buffer, value);
+    if (y)
+        *y = value;
+    return ok;
+}
+
+// A value as a definition's right-hand side, with all the digits it holds.
+QString engineNumber(long double v)
+{
+    return QString::fromStdString(kolvar::formatFloat("0.0000000000000000E+0", v));
+}
+
+// Monospaced metrics: the layout pass needs some, the checks need none in particular.
+class FixedMeasurer : public kolvar::MarkupMeasurer {
+public:
+    int textWidth(QStringView text, const kolvar::MarkupFont& font) const override
+    {
+        return int(text.size()) * std::max(1, font.size / 2);
+    }
+    int textHeight(QStringView, const kolvar::MarkupFont& font) const override { return font.size + 4; }
+};
+
+// The diagnostics of the layout pass, as text for a failure message.
+QString layoutFaults(const QString& markup)
+{
+    FixedMeasurer m;
+    const kolvar::MarkupLayout layout = kolvar::layoutMarkup(markup, m, kolvar::MarkupFont{14}, QPoint(20, 20));
+    QStringList faults;
+    for (const auto& d : layout.diagnostics)
+        faults.append(kolvar::describeMarkupDiagnostic(d));
+    for (const auto& d : kolvar::checkMarkup(markup))
+        faults.append(kolvar::describeMarkupDiagnostic(d));
+    return faults.join(QStringLiteral("; "));
+}
+
+// An engine name the calculation can use: a letter, then letters and digits,
+// never read as a number ("E" followed only by digits or signs).
+bool isEngineName(const QString& name)
+{
+    static const QRegularExpression word(QStringLiteral("^[A-Z][A-Z0-9]{0,19}$"));
+    static const QRegularExpression number(QStringLiteral("^E[0-9+-]*$"));
+    return word.match(name).hasMatch() && !number.match(name).hasMatch();
+}
+
+struct Quantity {
+    QString groesse, symbol, einheit, ableitung, nameeinhei, datei, var, konstante;
+};
+
+struct Collection {
+    Rows formulas, quantities, groups, tables;
+    std::map<int, Quantity> byNr;
+
+    Collection()
+    {
+        formulas = readTable(QStringLiteral("daten\\kolvar.cds"), QStringLiteral("myNr"));
+        quantities = readTable(QStringLiteral("daten\\groessen.cds"), QStringLiteral("NR"));
+        groups = readTable(QStringLiteral("daten\\umrechnu.cds"));
+        tables = readTable(QStringLiteral("daten\\tabelle.cds"));
+        for (std::size_t r = 0; r < quantities.rows.size(); ++r) {
+            const auto v = [&](const char* f) { return quantities.at(r, QString::fromLatin1(f)); };
+            byNr[v("NR").toInt()] = {v("GROESSE"), v("SYMBOL"), v("EINHEIT"), v("ABLEITUNG"),
+                                     v("NAMEEINHEI"), v("DATEI"), v("RECHENVARI"), v("KONSTANTE")};
+        }
+    }
+
+    // The quantity numbers of a formula record: the leading non-empty M fields.
+    std::vector<int> numbers(std::size_t row) const
+    {
+        std::vector<int> out;
+        for (int k = 1; k <= 9; ++k) {
+            const QString m = formulas.at(row, QStringLiteral("M%1").arg(k));
+            if (m.isEmpty())
+                break;
+            out.push_back(m.toInt());
+        }
+        return out;
+    }
+
+    // Rows of each formula: consecutive records with equal INHALT.
+    std::vector<std::vector<std::size_t>> formulaRuns() const
+    {
+        std::vector<std::vector<std::size_t>> runs;
+        for (std::size_t r = 0; r < formulas.rows.size(); ++r) {
+            if (runs.empty() || formulas.at(r, QStringLiteral("INHALT")) != formulas.at(runs.back()[0], QStringLiteral("INHALT")))
+                runs.emplace_back();
+            runs.back().push_back(r);
+        }
+        return runs;
+    }
+
+    QString where(std::size_t row) const
+    {
+        return formulas.at(row, QStringLiteral("INHALT")) + QStringLiteral(": ") + formulas.at(row, QStringLiteral("KOLVAR"));
+    }
+};
+
+const Collection& collection()
+{
+    static const Collection c;
+    return c;
+}
+
+// The calculation-window lines of a worked example: given values, the
+// calculation line and the query.
+QStringList exampleLines(const QString& beispiel)
+{
+    for (const QString& line : beispiel.split(QRegularExpression(QStringLiteral("\r?\n")))) {
+        if (line.startsWith(QStringLiteral("Rechenfenster: "))) {
+            QStringList parts = line.mid(15).split(QLatin1Char(';'));
+            for (QString& p : parts)
+                p = p.trimmed();
+            return parts;
+        }
+    }
+    return {};
+}
+
+} // namespace
+
+TEST(ShippedCollection, TablesLoadWithTheLayoutTheProgramReads)
+{
+    const Collection& c = collection();
+    for (const Rows* t : {&c.formulas, &c.quantities, &c.groups, &c.tables})
+        ASSERT_TRUE(t->error.isEmpty()) << str(t->error);
+
+    // Formula table: M1..M9 are read by position, the editor copies all but
+    // the last two fields, its record buffer holds 21.
+    const QStringList& f = c.formulas.fields;
+    ASSERT_LE(f.size(), 21);
+    for (int k = 1; k <= 9; ++k)
+        EXPECT_EQ(str(f.value(7 + k)), "M" + std::to_string(k));
+    EXPECT_EQ(str(f.value(f.size() - 2)), "myNr");
+    EXPECT_EQ(str(f.value(f.size() - 1)), "nr");
+    for (const char* name : {"INHALT", "THEMA", "GEBIET", "KOLVAR", "GRAFIK", "RECHNUNG"}) {
+        const int pos = f.indexOf(QString::fromLatin1(name));
+        EXPECT_TRUE(pos >= 0 && pos < 8) << name << " at " << pos;
+    }
+    EXPECT_GE(f.indexOf(QStringLiteral("BEISPIEL")), 17);
+
+    // Quantity table: exactly the fields the data module defines.
+    EXPECT_EQ(c.quantities.defs, TDatadlg::quantityFields());
+    QStringList indexNames;
+    for (const auto& d : c.quantities.indexDefs) {
+        indexNames.append(d.name);
+        EXPECT_EQ(kolvar::foldAz(d.fields), QStringLiteral("nr")) << str(d.name);
+    }
+    EXPECT_EQ(indexNames, (QStringList{QStringLiteral("DEFAULT_ORDER"), QStringLiteral("CHANGEINDEX"),
+                                       QStringLiteral("table1Index3")}));
+
+    // The masters are read by position.
+    EXPECT_EQ(c.groups.fields.mid(0, 3),
+              (QStringList{QStringLiteral("Groesse"), QStringLiteral("DATEI"), QStringLiteral("Variable")}));
+    EXPECT_EQ(c.tables.fields.mid(0, 5),
+              (QStringList{QStringLiteral("Groesse"), QStringLiteral("Symbol"), QStringLiteral("Einheit"),
+                           QStringLiteral("DATEI"), QStringLiteral("Variable")}));
+}
+
+TEST(ShippedCollection, QuantitiesFitTheFormulaWindow)
+{
+    const Collection& c = collection();
+    QSet<QString> vars;
+    for (const auto& [nr, q] : c.byNr) {
+        const std::string at = "quantity " + std::to_string(nr) + " (" + str(q.var) + ")";
+        EXPECT_LE(q.groesse.size(), 50) << at;
+        EXPECT_LE(q.symbol.size(), 20) << at;
+        EXPECT_LE(q.einheit.size(), 20) << at;
+        EXPECT_LE(q.nameeinhei.size(), 30) << at;
+        EXPECT_LE(q.ableitung.size(), 30) << at;
+        EXPECT_LE(q.datei.size(), 30) << at;
+        EXPECT_FALSE(q.symbol.isEmpty()) << at;
+        EXPECT_TRUE(isEngineName(q.var)) << at;
+        EXPECT_FALSE(vars.contains(q.var)) << at << " twice";
+        vars.insert(q.var);
+        for (const QString& markup : {q.symbol, q.einheit, q.ableitung})
+            EXPECT_EQ(str(layoutFaults(markup)), "") << at << ": " << str(markup);
+
+        if (!q.konstante.isEmpty()) {
+            long double value = 0;
+            EXPECT_TRUE(kolvar::parseFloat(q.konstante.toStdString(), value)) << at;
+            // The window sends the prefilled value as it stands.
+            Tfktbaum list;
+            long double sent = 0;
+            EXPECT_TRUE(send(list, q.var + QStringLiteral("=") + q.konstante)) << at;
+            EXPECT_TRUE(send(list, q.var + QStringLiteral("="), &sent)) << at;
+            EXPECT_NEAR(double(sent / value), 1.0, 1e-15) << at;
+        }
+        if (!q.datei.isEmpty()) {
+            const Rows units = readTable(QStringLiteral("daten\\") + QFileInfo(q.datei).completeBaseName()
+                                         + QStringLiteral(".cds"));
+            ASSERT_TRUE(units.error.isEmpty()) << at << ": " << str(units.error);
+            ASSERT_FALSE(units.rows.empty()) << at;
+            EXPECT_EQ(str(units.at(0, QStringLiteral("Stoff"))), str(q.nameeinhei)) << at;
+            EXPECT_EQ(str(units.at(0, QStringLiteral("Einheit"))), str(q.einheit)) << at;
+            const QString mode = units.at(0, QStringLiteral("Faktor"));
+            EXPECT_TRUE(mode == QLatin1String("1") || mode == QLatin1String("-1")) << at;
+        }
+    }
+    // A picked unit makes the calculation define NAME1 (and NAME11 for that
+    // one); no quantity may be called so.
+    for (const QString& v : vars)
+        for (const char* suffix : {"1", "11", "111"})
+            EXPECT_FALSE(vars.contains(v + QLatin1String(suffix))) << str(v) << suffix;
+}
+
+TEST(ShippedCollection, UnitTablesConvertWithTheirFactors)
+{
+    const Collection& c = collection();
+    ASSERT_GE(c.groups.rows.size(), 15u);
+    ASSERT_LE(c.groups.rows.size(), 30u);
+    QSet<QString> listed;
+    for (std::size_t g = 0; g < c.groups.rows.size(); ++g) {
+        const QString datei = c.groups.at(g, QStringLiteral("DATEI"));
+        const QString variable = c.groups.at(g, QStringLiteral("Variable"));
+        const std::string at = str(datei);
+        listed.insert(kolvar::foldAz(QFileInfo(datei).completeBaseName()));
+        EXPECT_TRUE(isEngineName(variable)) << at;
+        const Rows units = readTable(QStringLiteral("daten\\") + datei);
+        ASSERT_TRUE(units.error.isEmpty()) << str(units.error);
+        ASSERT_FALSE(units.rows.empty()) << at;
+        EXPECT_LE(units.rows.size(), 30u) << at;
+        const QString mode = units.at(0, QStringLiteral("Faktor"));
+        EXPECT_TRUE(mode == QLatin1String("1") || mode == QLatin1String("-1")) << at;
+        for (std::size_t u = 0; u < units.rows.size(); ++u) {
+            const QString einheit = units.at(u, QStringLiteral("Einheit"));
+            const QString faktor = units.at(u, QStringLiteral("Faktor"));
+            const std::string row = at + " " + str(units.at(u, QStringLiteral("Stoff")));
+            EXPECT_LE(einheit.size(), 20) << row;
+            EXPECT_EQ(str(layoutFaults(einheit)), "") << row;
+            // The conversion window reads the factor as a number, the formula
+            // window pastes it into an engine line: both must take it alike.
+            long double read = 0, calculated = 0;
+            ASSERT_TRUE(kolvar::parseFloat(faktor.toStdString(), read)) << row << ": " << str(faktor);
+            EXPECT_GT(std::fabs(double(read)), 0.0) << row;
+            // A picked base unit of mode -1 is applied as factor 1.
+            const QString used = faktor == QLatin1String("-1") ? QStringLiteral("1") : faktor;
+            Tfktbaum list;
+            ASSERT_TRUE(send(list, QStringLiteral("X1=2,5"))) << row;
+            ASSERT_TRUE(send(list, QStringLiteral("X=X1*") + used)) << row << ": " << str(faktor);
+            ASSERT_TRUE(send(list, QStringLiteral("X="), &calculated)) << row;
+            EXPECT_NEAR(double(calculated / (2.5L * std::fabs(read))), 1.0, 1e-15) << row;
+        }
+    }
+    // Every unit choice of a quantity is also offered by the conversion window.
+    for (const auto& [nr, q] : c.byNr) {
+        if (!q.datei.isEmpty()) {
+            EXPECT_TRUE(listed.contains(kolvar::foldAz(QFileInfo(q.datei).completeBaseName())))
+                << str(q.datei) << " of quantity " << nr;
+        }
+    }
+}
+
+TEST(ShippedCollection, MaterialTablesHoldNumbers)
+{
+    const Collection& c = collection();
+    ASSERT_GE(c.tables.rows.size(), 8u);
+    ASSERT_LE(c.tables.rows.size(), 20u);
+    for (std::size_t t = 0; t < c.tables.rows.size(); ++t) {
+        const QString datei = c.tables.at(t, QStringLiteral("DATEI"));
+        const std::string at = str(datei);
+        EXPECT_TRUE(isEngineName(c.tables.at(t, QStringLiteral("Variable")))) << at;
+        for (const char* field : {"Symbol", "Einheit"})
+            EXPECT_EQ(str(layoutFaults(c.tables.at(t, QString::fromLatin1(field)))), "") << at;
+        const Rows values = readTable(QStringLiteral("daten\\") + datei);
+        ASSERT_TRUE(values.error.isEmpty()) << str(values.error);
+        EXPECT_GE(values.rows.size(), 12u) << at;
+        for (std::size_t r = 0; r < values.rows.size(); ++r) {
+            long double v = 0;
+            const QString wert = values.at(r, QStringLiteral("Wert"));
+            EXPECT_TRUE(kolvar::parseFloat(wert.toStdString(), v))
+                << at << " " << str(values.at(r, QStringLiteral("Stoff"))) << ": " << str(wert);
+        }
+    }
+}
+
+TEST(ShippedCollection, FormulaRecordsMatchTheirQuantities)
+{
+    const Collection& c = collection();
+    for (std::size_t r = 0; r < c.formulas.rows.size(); ++r) {
+        const std::string at = str(c.where(r));
+        const QString kolvar = c.formulas.at(r, QStringLiteral("KOLVAR"));
+        const QString rechnung = c.formulas.at(r, QStringLiteral("RECHNUNG"));
+        EXPECT_LE(kolvar.toUtf8().size(), 255) << at;
+        EXPECT_EQ(str(layoutFaults(kolvar)), "") << at;
+        ASSERT_TRUE(kolvar.contains(QLatin1Char('='))) << at;
+
+        const std::vector<int> numbers = c.numbers(r);
+        ASSERT_FALSE(numbers.empty()) << at;
+        QSet<QString> symbols;
+        for (int nr : numbers) {
+            ASSERT_EQ(c.byNr.count(nr), 1u) << at << ": no quantity " << nr;
+            // A typed value follows its symbol into the next rearrangement.
+            EXPECT_FALSE(symbols.contains(c.byNr.at(nr).symbol)) << at << ": symbol used twice";
+            symbols.insert(c.byNr.at(nr).symbol);
+        }
+
+        // The line defines the sought quantity's variable...
+        std::string name, parameter, rechts;
+        ASSERT_TRUE(Tfktbaum::aufspalten(rechnung.toStdString(), name, parameter, rechts)) << at;
+        EXPECT_EQ(name, str(c.byNr.at(numbers[0]).var)) << at;
+        EXPECT_TRUE(parameter.empty()) << at;
+        // ...and compiles where only the given quantities are defined.
+        Tfktbaum list;
+        const QString right = kolvar.section(QLatin1Char('='), 1);
+        for (std::size_t k = 1; k < numbers.size(); ++k) {
+            const Quantity& q = c.byNr.at(numbers[k]);
+            ASSERT_TRUE(send(list, q.var + QStringLiteral("=1"))) << at;
+            EXPECT_TRUE(right.contains(q.symbol)) << at << ": symbol " << str(q.symbol) << " missing";
+        }
+        EXPECT_TRUE(send(list, rechnung)) << at << ": " << str(rechnung);
+
+        const QString grafik = c.formulas.at(r, QStringLiteral("GRAFIK")).section(QLatin1Char('#'), 0, 0);
+        if (!grafik.isEmpty()) {
+            const QString file = grafik.contains(QLatin1Char('.')) ? grafik : grafik + QStringLiteral(".bmp");
+            const QString path = shipped(QStringLiteral("Grafik\\") + file);
+            QString error;
+            const QImage image = file.endsWith(QLatin1String(".jpg"), Qt::CaseInsensitive)
+                ? kolvar::readJpeg(path, &error)
+                : QImage(path);
+            EXPECT_FALSE(image.isNull()) << at << ": " << str(file) << " " << str(error);
+        }
+    }
+}
+
+TEST(ShippedCollection, RearrangementsAgreeAndExamplesRun)
+{
+    const Collection& c = collection();
+    for (const auto& run : c.formulaRuns()) {
+        const std::size_t first = run[0];
+        const std::string at = str(c.formulas.at(first, QStringLiteral("INHALT")));
+
+        // Each worked example runs in the calculation window as written.
+        for (std::size_t r : run) {
+            const QStringList lines = exampleLines(c.formulas.at(r, QStringLiteral("BEISPIEL")));
+            ASSERT_GE(lines.size(), 2) << str(c.where(r)) << ": no calculation lines";
+            Tfktbaum list;
+            for (const QString& line : lines.mid(0, lines.size() - 1))
+                EXPECT_TRUE(send(list, line)) << str(c.where(r)) << ": " << str(line);
+            long double y = 0;
+            EXPECT_TRUE(send(list, lines.last(), &y)) << str(c.where(r)) << ": " << str(lines.last());
+            EXPECT_TRUE(std::isfinite(double(y))) << str(c.where(r));
+        }
+
+        // The usual form computes the sought value from the example's givens...
+        Tfktbaum list;
+        const QStringList lines = exampleLines(c.formulas.at(first, QStringLiteral("BEISPIEL")));
+        for (const QString& line : lines)
+            ASSERT_TRUE(send(list, line)) << at << ": " << str(line);
+        QMap<QString, long double> point;
+        for (int nr : c.numbers(first)) {
+            const QString var = c.byNr.at(nr).var;
+            ASSERT_TRUE(send(list, var + QStringLiteral("="), &point[var])) << at << ": " << str(var);
+        }
+        // ...and every rearrangement, fed with those values, gives back its own.
+        for (std::size_t k = 1; k < run.size(); ++k) {
+            const std::size_t r = run[k];
+            const std::vector<int> numbers = c.numbers(r);
+            Tfktbaum other;
+            for (std::size_t q = 1; q < numbers.size(); ++q) {
+                const QString var = c.byNr.at(numbers[q]).var;
+                ASSERT_TRUE(point.contains(var)) << str(c.where(r)) << ": " << str(var) << " not in the formula";
+                ASSERT_TRUE(send(other, var + QStringLiteral("=") + engineNumber(point[var]))) << str(c.where(r));
+            }
+            const QString sought = c.byNr.at(numbers[0]).var;
+            long double y = 0;
+            ASSERT_TRUE(send(other, c.formulas.at(r, QStringLiteral("RECHNUNG")))) << str(c.where(r));
+            ASSERT_TRUE(send(other, sought + QStringLiteral("="), &y)) << str(c.where(r));
+            const long double want = point.value(sought);
+            EXPECT_LE(std::fabs(double(y - want)), 1e-9 * std::fabs(double(want))) << str(c.where(r))
+                << ": " << double(y) << " instead of " << double(want);
+        }
+    }
+}
+
+TEST(ShippedCollection, ArrangementStaysWithinTheWindowsLists)
+{
+    const Collection& c = collection();
+    QStringList areas;
+    QList<QPair<QString, QString>> topics;
+    QSet<QString> formulaKeys;
+    QMap<QString, int> topicsPerArea;
+    QMap<QPair<QString, QString>, int> formulasPerTopic;
+    for (const auto& run : c.formulaRuns()) {
+        const QString gebiet = c.formulas.at(run[0], QStringLiteral("GEBIET"));
+        const QString thema = c.formulas.at(run[0], QStringLiteral("THEMA"));
+        const QString inhalt = c.formulas.at(run[0], QStringLiteral("INHALT"));
+        for (std::size_t r : run) {
+            EXPECT_EQ(c.formulas.at(r, QStringLiteral("GEBIET")), gebiet) << str(inhalt);
+            EXPECT_EQ(c.formulas.at(r, QStringLiteral("THEMA")), thema) << str(inhalt);
+        }
+        // An area or topic must stand in one piece, or the tree shows it twice.
+        if (areas.isEmpty() || areas.last() != gebiet) {
+            EXPECT_FALSE(areas.contains(gebiet)) << str(gebiet) << " split";
+            areas.append(gebiet);
+        }
+        const QPair<QString, QString> topic{gebiet, thema};
+        if (topics.isEmpty() || topics.last() != topic) {
+            EXPECT_FALSE(topics.contains(topic)) << str(thema) << " split";
+            topics.append(topic);
+            ++topicsPerArea[gebiet];
+        }
+        ++formulasPerTopic[topic];
+        EXPECT_FALSE(formulaKeys.contains(inhalt)) << str(inhalt) << " twice";
+        formulaKeys.insert(inhalt);
+    }
+    EXPECT_LE(areas.size(), 20);
+    for (auto it = topicsPerArea.cbegin(); it != topicsPerArea.cend(); ++it)
+        EXPECT_LE(it.value(), 20) << str(it.key());
+    for (auto it = formulasPerTopic.cbegin(); it != formulasPerTopic.cend(); ++it)
+        EXPECT_LE(it.value(), 40) << str(it.key().second);
+
+    const std::size_t records = c.formulas.rows.size();
+    std::cout << "[ shipped  ] areas " << areas.size() << ", topics " << topics.size() << ", formulas "
+              << formulaKeys.size() << ", records " << records << ", quantities " << c.byNr.size()
+              << ", unit tables " << c.groups.rows.size() << ", material tables " << c.tables.rows.size()
+              << std::endl;
+    EXPECT_GE(areas.size(), 6);
+    EXPECT_GE(topics.size(), 25);
+    EXPECT_GE(formulaKeys.size(), 120);
+    EXPECT_GE(records, 300u);
+    EXPECT_GE(c.byNr.size(), 100u);
+}
