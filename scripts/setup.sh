@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake g++ pkg-config
-  qt6-base-dev libqt6printsupport6 libgl-dev
+  qt6-base-dev libqt6printsupport6 libgl-dev qt6-translations-l10n xdg-utils
   libjpeg-dev
   libgtest-dev libbenchmark-dev
   clang libclang-rt-14-dev
