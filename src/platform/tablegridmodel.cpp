@@ -6,6 +6,8 @@
 #include <QItemSelectionModel>
 #include <QTableView>
 
+#include <algorithm>
+
 namespace kolvar {
 
 TableGridModel::TableGridModel(DataTable* table, QObject* parent) : QAbstractTableModel(parent)
@@ -189,6 +191,12 @@ void connectGrid(QTableView& view, TableGridModel& model)
                                                  QItemSelectionModel::Rows);
     };
     QObject::connect(&model, &TableGridModel::currentRowChanged, v, zeigen);
+    // A newly loaded table gets columns as wide as what they show, within reason.
+    QObject::connect(&model, &QAbstractItemModel::modelReset, v, [v] {
+        v->resizeColumnsToContents();
+        for (int c = 0; c < v->model()->columnCount(); ++c)
+            v->setColumnWidth(c, std::min(v->columnWidth(c), 300));
+    });
     QObject::connect(view.selectionModel(), &QItemSelectionModel::currentRowChanged, &model,
                      [&model, zeigen](const QModelIndex& now, const QModelIndex&) {
                          if (now.isValid() && now.row() != model.currentRow() &&
