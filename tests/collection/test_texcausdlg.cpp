@@ -57,8 +57,9 @@ TEST_F(Fixture, TreeFollowsTheTableOrderWithRunsOfAreasAndTopics)
 
 TEST_F(Fixture, DrillDownGoesThroughTheTreeAndBackUp)
 {
-    // The label of the first "Mechanik" area.
-    w->ScrollBox6Click(w->gebietlabels[0]);
+    w->show();
+    // A click on the label of the first "Mechanik" area.
+    QTest::mouseClick(w->gebietlabels[0], Qt::LeftButton);
     EXPECT_EQ(knotentext(), "Mechanik");
     EXPECT_EQ(w->knotenindex(w->gewaehlterKnoten()), 0);
     // Only the topics of the area's first run.
@@ -79,7 +80,7 @@ TEST_F(Fixture, DrillDownGoesThroughTheTreeAndBackUp)
     EXPECT_EQ(w->StaticText1->text(), "Mechanik  Kraft");
     EXPECT_FALSE(w->ScrollBox4->isHidden());
 
-    w->ScrollBox4Click(w->inhaltlabels[0]);
+    QTest::mouseClick(w->inhaltlabels[0], Qt::LeftButton);
     EXPECT_EQ(w->StaticText1->text(), "Mechanik  Kraft  Gewichtskraft");
     EXPECT_FALSE(w->Panel3->isHidden());
     EXPECT_FALSE(w->PageControl1->isHidden());
@@ -90,11 +91,15 @@ TEST_F(Fixture, DrillDownGoesThroughTheTreeAndBackUp)
     w->ScrollBox6Click(w->ScrollBox6->widget());
     EXPECT_EQ(w->inhalt, "Gewichtskraft");
 
-    w->SpeedButton9Click();
+    QTest::mouseClick(w->SpeedButton9, Qt::LeftButton);
     EXPECT_EQ(knotentext(), "Kraft");
     EXPECT_FALSE(w->ScrollBox4->isHidden());
     EXPECT_TRUE(w->PageControl1->isHidden());
     w->SpeedButton9Click();
+    EXPECT_EQ(knotentext(), "Mechanik");
+    EXPECT_FALSE(w->ScrollBox5->isHidden());
+    // A click into the empty part of the topic list changes nothing.
+    QTest::mouseClick(w->ScrollBox5->widget(), Qt::LeftButton, {}, QPoint(250, 500));
     EXPECT_EQ(knotentext(), "Mechanik");
     EXPECT_FALSE(w->ScrollBox5->isHidden());
     // From the topic list: the area list again, the area remembered.

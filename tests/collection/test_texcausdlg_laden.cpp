@@ -5,6 +5,8 @@
 #include "controls/textendedit.h"
 
 #include <QComboBox>
+#include <QFocusEvent>
+#include <QTest>
 #include <QScrollArea>
 #include <QTabWidget>
 #include <QToolButton>
@@ -151,7 +153,8 @@ TEST_F(Fixture, TenRearrangementsShowEightButtonsAndStepBeyond)
     w->umform();
     EXPECT_EQ(w->txtshape31->text(), "q10=v+s");
     // The buttons go straight to their rearrangement.
-    w->txtshape39MouseDown(w->umformbuttons[4]);
+    w->show();
+    QTest::mousePress(w->umformbuttons[4], Qt::LeftButton);
     EXPECT_EQ(w->umformnr, 4);
     EXPECT_EQ(w->txtshape31->text(), "q5=v+s");
     EXPECT_EQ(roterKnopf(*w), 4);
@@ -264,6 +267,11 @@ TEST_F(Fixture, ValuesAndUnitsFollowTheirSymbolsAcrossRearrangements)
     // v = s / t: type s and t, pick km for s.
     w->extendEdits[2]->setText("120");
     w->extendEdits[3]->setText("2");
+    // Leaving an edit takes its text into the record.
+    QFocusEvent verlassen(QEvent::FocusOut);
+    QCoreApplication::sendEvent(w->extendEdits[3], &verlassen);
+    EXPECT_EQ(w->groessen[3].Wert, "2");
+    EXPECT_EQ(w->groessen[2].Wert, "120");
     emit w->ComboBoxes[2]->activated(1);
     EXPECT_EQ(w->groessen[2].Wert, "120") << "the pick keeps what was typed";
     EXPECT_EQ(w->extendEdits[2]->text(), "120");
