@@ -1,0 +1,228 @@
+#pragma once
+// The main window: the tool bar of small and large buttons, the menus, the
+// page area with the template tree, and the program-wide state other windows
+// read (program directory, current project file, default number format). It
+// opens the run-time windows through the registered window factory and keeps
+// them in a list of its own, in the order of their creation.
+#include "shell/windowfactory.h"
+
+#include <QList>
+#include <QMainWindow>
+#include <QPointer>
+
+#include <array>
+#include <optional>
+
+class QAction;
+class QFrame;
+class QLabel;
+class QMenu;
+class QTabWidget;
+class QToolButton;
+class QTreeWidget;
+
+// The long-lived windows the main window's commands show. They are created at
+// start-up, partly in libraries above the shell, so start-up registers each
+// with the main window once it exists (dialog_eintragen); a command whose
+// window is not registered stays disabled.
+enum class Dialogfenster {
+    dialogkolvar, // project-formula editor, modal
+    anzeigedlg,   // window manager, not modal
+    vorlbeadlg,   // template editor, modal
+    zeitdlg,      // template demo, not modal
+    formumtab,    // value tables, modal
+    formumrech,   // unit conversion, modal
+    griechform,   // Greek alphabet, modal
+    bearbformdlg, // table editor, not modal
+    inflizen,     // info dialog, modal
+    zahlenform,   // number-format dialog, modal; its angle mode goes to new calculation windows
+};
+inline constexpr int kDialogfensterAnzahl = 10;
+
+class TMainForm : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TMainForm(QWidget* parent = nullptr);
+    ~TMainForm() override;
+
+    // The creation step. programmdatei is the executable's full path; the
+    // program directory is its directory. Opens the tables of the data
+    // module below it and loads the template tree.
+    void FormCreate(const QString& programmdatei);
+
+    // The directory part of an executable's path with exactly one trailing
+    // "/" (the root stays "/").
+    static QString programmverzeichnis(const QString& programmdatei);
+
+    // The caption at start and after a template was opened.
+    static QString standardtitel();
+
+    // Program-wide state.
+    QString verzeichnis;
+    QString projektname;
+    QString zahlenformat;
+    QString vorlagedatei;
+    int vorlagensuche = 0;
+    int inhaltssuche = 0;
+    QString gebiet, thema, inhalt;
+
+    // Run-time windows.
+    void setWindowFactory(kolvar::WindowFactory* factory);
+    kolvar::WindowFactory* windowFactory() const { return m_factory; }
+    // Creates a window of the kind through the factory and takes it into the
+    // main window's list; nullptr when the kind is not available. It is not
+    // shown yet.
+    QWidget* fenster_erzeugen(kolvar::Fensterart art,
+                              const std::optional<kolvar::Fenstervorgaben>& vorgaben);
+    // Takes a window created elsewhere into the list (at its end).
+    void fenster_aufnehmen(QWidget* fenster);
+    // The run-time windows that still exist, oldest first.
+    QList<QWidget*> eigeneFenster() const;
+    // Closes every run-time window; each window's own close handling decides.
+    void fenster_schliessen();
+    // Destroys every run-time window without asking it (the end of the
+    // program: nothing is saved).
+    void fenster_freigeben();
+
+    // Long-lived windows.
+    void dialog_eintragen(Dialogfenster art, QWidget* fenster);
+    QWidget* dialog(Dialogfenster art) const;
+
+    // Opens a project file: closes the run-time windows, takes the file's
+    // name as caption and project name, and restores it; "Datei nicht
+    // vorhanden." when it does not exist.
+    void projekt_oeffnen(const QString& datei);
+    // Restores a project file into the main window (at start-up
+    // "Standard.pro").
+    void projekt_laden(const QString& datei);
+
+    // Loads TreeView1 from the template tree file below the program
+    // directory; an empty tree when the file is missing or unreadable.
+    void vorlagen_laden();
+
+    // Menu commands and buttons, by the names of their menu items and
+    // buttons. Disabled commands are those whose window or file format does
+    // not exist in this build (see befehle_aktualisieren).
+    QMenu* Projekt1 = nullptr;
+    QAction* Neu1 = nullptr;
+    QAction* ffnen1 = nullptr;
+    QAction* Speichern1 = nullptr;
+    QAction* Speichernunter1 = nullptr;
+    QAction* htmlindex = nullptr;
+    QAction* Fenster1 = nullptr;
+    QAction* vorbearb = nullptr;
+    QAction* ProjektKolvarnanzeigen1 = nullptr;
+    QAction* VerdeckteFenster1 = nullptr;
+    QAction* Zahlenformat = nullptr;
+    QAction* Beenden1 = nullptr;
+    QMenu* Aufgabenfenster1 = nullptr;
+    QAction* Kolvarsammlung1 = nullptr;
+    QAction* NeuesRechnenfenster1 = nullptr;
+    QAction* Tabellenkalkulation1 = nullptr;
+    QAction* Kolvardatenbank1 = nullptr;
+    QMenu* Dialoge1 = nullptr;
+    QAction* Kolvarnbearbeiten2 = nullptr;
+    QAction* Tabellenwerte1 = nullptr;
+    QAction* Umrechnungen1 = nullptr;
+    QAction* GriechischeBuchstaben1 = nullptr;
+    QMenu* Hilfe1 = nullptr;
+    QAction* Inhalt1 = nullptr;
+    QAction* Demo = nullptr;
+    QAction* Info1 = nullptr;
+    QAction* Homepage1 = nullptr;
+
+    QFrame* SpeedBar = nullptr;
+    QFrame* Panel4 = nullptr;
+    QToolButton* SpeedButton2 = nullptr;  // open project
+    QToolButton* SpeedButton3 = nullptr;  // save project
+    QToolButton* SpeedButton13 = nullptr; // save project as
+    QToolButton* Hilfe = nullptr;
+    QToolButton* SpeedButton19 = nullptr; // default number format
+    QToolButton* SpeedButton5 = nullptr;  // exit
+    QToolButton* SpeedButton34 = nullptr; // output index
+    QToolButton* SpeedButton36 = nullptr; // template panel
+    QToolButton* SpeedButton46 = nullptr; // hidden windows
+    QToolButton* SpeedButton48 = nullptr; // "Kolvarsammlung"
+    QToolButton* SpeedButton1 = nullptr;  // "Tabellenwerte"
+    QToolButton* SpeedButton47 = nullptr; // " Projektkolvarn"
+    QToolButton* SpeedButton39 = nullptr; // "Rechnen"
+    QToolButton* SpeedButton4 = nullptr;  // "Umrechnungen"
+    QToolButton* SpeedButton8 = nullptr;  // "Kolvardatenbank"
+
+    QTabWidget* PageControl1 = nullptr;
+    QWidget* TabSheet1 = nullptr; // contents page, switched off
+    QWidget* TabSheet2 = nullptr; // "Vorlagen"
+    QTreeWidget* TreeView1 = nullptr;
+    QTreeWidget* TreeView2 = nullptr;
+    QFrame* Panel2 = nullptr;
+    QToolButton* SpeedButton58 = nullptr; // expand all
+    QToolButton* SpeedButton59 = nullptr; // collapse all
+    QToolButton* SpeedButton35 = nullptr; // demo
+    QToolButton* SpeedButton49 = nullptr; // previous template
+    QToolButton* SpeedButton50 = nullptr; // next template
+    QToolButton* Vorlage = nullptr;       // "Vorlage öffnen"
+    QLabel* Label2 = nullptr;
+
+    // The close query: asks "Kolvar beenden ?".
+    void FormCloseQuery(bool& CanClose);
+
+public slots:
+    void Neu1Click();
+    void ffnen1Click();
+    void Speichern1Click();
+    void Speichernunter1Click();
+    void htmlindexClick();
+    void Fenster1Click();
+    void vorbearbClick();
+    void ProjektKolvarnanzeigen1Click();
+    void VerdeckteFenster1Click();
+    void SpeedButton46Click();
+    void ZahlenformatClick();
+    void Beenden1Click();
+    void Kolvarfenster();
+    void NeuesRechnenfenster1Click();
+    void Tabellenkalkulation1Click();
+    void Fraktale1Click();
+    void SpeedButton8Click();
+    void Kolvarnbearbeiten2Click();
+    void Tabellenwerte();
+    void umrech();
+    void GriechischeBuchstaben1Click();
+    void Inhalt1Click();
+    void DemoClick();
+    void Info1Click();
+    void Homepage1Click();
+    void homepage_oeffnen();
+
+signals:
+    // The close was allowed: the program ends.
+    void programmende();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void baue_speedbar();
+    void baue_seiten();
+    void baue_menues();
+    // Enables every command whose window or file format exists.
+    void befehle_aktualisieren();
+    // Shows a registered long-lived window modally; its result, or
+    // QDialog::Rejected when it is missing.
+    int modal_zeigen(Dialogfenster art);
+    void nicht_modal_zeigen(Dialogfenster art);
+    QWidget* neues_fenster(kolvar::Fensterart art);
+    void seite_zeigen(const QString& relativ);
+    void projekt_schreiben(const QString& datei);
+
+    kolvar::WindowFactory* m_factory = nullptr;
+    QList<QPointer<QWidget>> m_fenster;
+    std::array<QPointer<QWidget>, kDialogfensterAnzahl> m_dialoge;
+};
+
+// The main window, created second at start-up.
+extern TMainForm* MainForm;
+
+// Shows the main window and brings it to the front (the "Hauptmenü" buttons
+// of the calculator windows).
+void hauptfenster_zeigen();
