@@ -1,6 +1,7 @@
-// Kolvar: the composition root. Creates the application and its windows.
+// Kolvar: the composition root. The command line is not read.
+#include "app/startup.h"
+
 #include <QApplication>
-#include <QMainWindow>
 #include <clocale>
 
 int main(int argc, char** argv)
@@ -8,10 +9,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     // Numbers are formatted and read by our own routines; keep the C library neutral.
     std::setlocale(LC_NUMERIC, "C");
-    QApplication::setApplicationName(QStringLiteral("Kolvar"));
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Kolvar"));
-    window.resize(640, 420);
-    window.show();
-    return app.exec();
+    kolvar::Programm programm;
+    programm.starten();
+    return programm.ausfuehren();
 }

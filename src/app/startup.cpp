@@ -1,0 +1,136 @@
+#include "app/startup.h"
+
+#include "collection/texcausdlg.h"
+#include "tools/teditform.h"
+
+#include "collection/texcausdlg.h"
+#include "data/tdatadlg.h"
+#include "platform/seams.h"
+#include "shell/tdialogkolvar.h"
+#include "shell/thtmldlg.h"
+#include "shell/tinfokolvar.h"
+#include "shell/tinflizen.h"
+#include "shell/tmainform.h"
+#include "shell/tneuedateidlg.h"
+#include "shell/tzahlenform.h"
+#include "tools/teintabdlg.h"
+#include "tools/tformumrech.h"
+
+#include <QApplication>
+
+namespace kolvar {
+
+Programm::Programm(QString programmdatei)
+    : m_programmdatei(std::move(programmdatei))
+{
+    if (m_programmdatei.isEmpty())
+        m_programmdatei = QCoreApplication::applicationFilePath();
+}
+
+template <class T>
+T* Programm::erzeugen(T*& global)
+{
+    auto* fenster = new T;
+    global = fenster;
+    m_reihenfolge << QString::fromLatin1(fenster->metaObject()->className());
+    m_fenster.push_back(Langlebig{std::unique_ptr<QObject>(fenster), [&global, fenster] {
+                                      if (global == fenster)
+                                          global = nullptr;
+                                  }});
+    return fenster;
+}
+
+void Programm::starten()
+{
+    if (m_gestartet)
+        return;
+    m_gestartet = true;
+
+    QCoreApplication::setApplicationName(QStringLiteral("Kolvar"));
+    // Only the main window's confirmed close ends the program, even while
+    // other windows are open; closing the last other window does not.
+    QApplication::setQuitOnLastWindowClosed(false);
+    // The engine's one message (a definition that refers to itself) is shown
+    // as a plain message box.
+    m_vorherigerMelder = setEngineNotifier(
+        [](const std::string& text) { showMessage(QString::fromStdString(text)); });
+
+    // The long-lived windows, in their fixed order. Each later step creates
+    // its window at its place in this list.
+    erzeugen(Datadlg); //  1 data module, first: the main window opens its tables
+    erzeugen(MainForm); //  2 main window
+    MainForm->FormCreate(m_programmdatei);
+    erzeugen(dialogkolvar); //  3 creates the project-formula list
+    dialogkolvar->setVerzeichnis(MainForm->verzeichnis);
+    //  4 Texpfordlg
+    erzeugen(zahlenform); //  5
+    zahlenform->setVerzeichnis(MainForm->verzeichnis);
+    //  6 Teinffordlg
+    //  7 Tanzeigedlg
+    //  8 Tvorlbeadlg
+    //  9 Tsummedlg
+    // 10 Tzeitdlg
+    erzeugen(htmldlg); // 11
+    htmldlg->setVerzeichnis(MainForm->verzeichnis);
+    erzeugen(neuedateidlg); // 12
+    erzeugen(InfoKolvar); // 13
+    // 14 Tformumtab
+    erzeugen(formumrech); // 15 loads the conversion groups
+    formumrech->setVerzeichnis(MainForm->verzeichnis);
+    formumrech->lade_umrechnungen();
+    // 16 Tgriechform
+    // 17 Tbearbformdlg
+    erzeugen(eintabdlg); // 18
+    // 19 TForm5
+    // 20 Teintab2dlg
+    // 21 TVorlagekolvarDlg
+    // 22 TDBFindForm
+    erzeugen(inflizen); // 23
+
+    // The commands of the main window reach the long-lived windows and the
+    // run-time windows through these registrations.
+    MainForm->dialog_eintragen(Dialogfenster::dialogkolvar, dialogkolvar);
+    MainForm->dialog_eintragen(Dialogfenster::zahlenform, zahlenform);
+    MainForm->dialog_eintragen(Dialogfenster::inflizen, inflizen);
+    MainForm->dialog_eintragen(Dialogfenster::formumrech, formumrech);
+    registriereKolvarfenster(m_register);
+    registriereRechnenfenster(m_register);
+    registriereKolvarfenster(m_register);
+    MainForm->setWindowFactory(&m_register);
+
+    MainForm->projekt_laden(MainForm->verzeichnis + QStringLiteral("Standard.pro"));
+    MainForm->show();
+
+    QObject::connect(MainForm, &TMainForm::programmende, [this] {
+        if (m_schleife)
+            QCoreApplication::exit(0);
+    });
+}
+
+int Programm::ausfuehren()
+{
+    starten();
+    m_schleife = true;
+    const int ergebnis = QApplication::exec();
+    m_schleife = false;
+    return ergebnis;
+}
+
+Programm::~Programm()
+{
+    // The run-time windows go first, unasked, so that the project-formula
+    // list they use outlives them all; then the long-lived windows, newest
+    // first, as the application frees the windows it owns.
+    if (MainForm)
+        MainForm->fenster_freigeben();
+    for (auto it = m_fenster.rbegin(); it != m_fenster.rend(); ++it) {
+        if (it->fenster.get() == Datadlg && Datadlg)
+            Datadlg->closeTables();
+        it->vergessen();
+        it->fenster.reset();
+    }
+    if (m_gestartet)
+        setEngineNotifier(m_vorherigerMelder);
+}
+
+} // namespace kolvar

@@ -1,0 +1,63 @@
+#pragma once
+// The program from start to end, in-process: main() runs it, and so do the
+// start-up tests and the start-up benchmark. Start-up sets the title, creates
+// the long-lived windows in their fixed order (the main window's creation
+// fixes the program directory, opens the tables and loads the template tree),
+// restores "Standard.pro" and shows the main window; the event loop then runs
+// until the main window's close is confirmed. Nothing is saved at exit.
+#include "shell/windowfactory.h"
+
+#include "engine/notifier.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+class QObject;
+
+namespace kolvar {
+
+class Programm {
+public:
+    // programmdatei: the executable's path; its directory is the program
+    // directory. Empty: the running executable. Nothing is created yet.
+    explicit Programm(QString programmdatei = QString());
+    // Shut-down: the run-time windows and then the long-lived windows are
+    // destroyed, newest first; the data module closes its tables last, so
+    // changed tables are written back.
+    ~Programm();
+    Programm(const Programm&) = delete;
+    Programm& operator=(const Programm&) = delete;
+
+    // Everything up to the event loop. Call once.
+    void starten();
+    // The event loop; returns when the main window's close was confirmed.
+    int ausfuehren();
+
+    // The class names of the long-lived windows, in the order of creation.
+    const QStringList& erzeugungsreihenfolge() const { return m_reihenfolge; }
+    // Where the libraries above the shell register their run-time windows.
+    FensterRegister& fensterregister() { return m_register; }
+
+private:
+    template <class T>
+    T* erzeugen(T*& global);
+
+    struct Langlebig {
+        std::unique_ptr<QObject> fenster;
+        std::function<void()> vergessen; // resets the window's global variable
+    };
+
+    QString m_programmdatei;
+    std::vector<Langlebig> m_fenster;
+    QStringList m_reihenfolge;
+    FensterRegister m_register;
+    EngineNotifier m_vorherigerMelder;
+    bool m_gestartet = false;
+    bool m_schleife = false;
+};
+
+} // namespace kolvar
