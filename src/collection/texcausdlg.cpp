@@ -6,6 +6,7 @@
 #include "controls/textendedit.h"
 #include "controls/ttxtshape.h"
 #include "platform/datatable.h"
+#include "shell/buttonpictures.h"
 #include "shell/tmainform.h"
 #include "shell/windowfactory.h"
 
@@ -275,6 +276,19 @@ void Texcausdlg::baue_werkzeugleiste()
                           QStringLiteral("Zahlenformat"));
     SpeedButton5 = knopf(Panel7, "SpeedButton5", QStringLiteral("Hauptmenü"), QStringLiteral("Hauptmenü"));
     SpeedButton2 = knopf(Panel7, "SpeedButton2", QStringLiteral("Beenden"), QStringLiteral("Beenden|"));
+
+    // The file, format, panel and exit buttons carry the main window's
+    // pictures, so the bar fits a narrow window.
+    for (auto [b, bild] : {std::pair{SpeedButton6, kolvar::ButtonPicture::Vorlagen},
+                           std::pair{SpeedButton14, kolvar::ButtonPicture::Speichern},
+                           std::pair{saveas, kolvar::ButtonPicture::SpeichernUnter},
+                           std::pair{SpeedButton4, kolvar::ButtonPicture::Oeffnen},
+                           std::pair{SpeedButton19, kolvar::ButtonPicture::Zahlenformat},
+                           std::pair{SpeedButton2, kolvar::ButtonPicture::Beenden}}) {
+        b->setIcon(kolvar::buttonIcon(bild, 20));
+        b->setIconSize(QSize(20, 20));
+        b->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    }
 
     for (QToolButton* b : {SpeedButton6, SpeedButton8, Speedrechne, Speedrechfens, seite1btn, Seite2btn,
                            seite3btn, SpeedButton17, SpeedButton11, SpeedButton14, saveas, SpeedButton4,
