@@ -83,7 +83,7 @@ public:
     std::array<Tgroessensatz, maxGroessen + 1> groessen;
     std::array<Tgroessensatz, maxGroessen + 1> altgroessen;
 
-    // --- drill-down lists (4.110 names them by their arrays) -------------
+    // --- drill-down lists: slot i (from 0) holds the label with Tag i + 1 --
     QList<QLabel*> inhaltlabels;     // 40, Tag 1..40
     QList<Ttxtshape*> inhaltshapes;  // 40
     QList<QLabel*> themenlabels;     // 20
