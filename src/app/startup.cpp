@@ -1,9 +1,6 @@
 #include "app/startup.h"
 
 #include "collection/texcausdlg.h"
-#include "tools/teditform.h"
-
-#include "collection/texcausdlg.h"
 #include "data/tdatadlg.h"
 #include "platform/seams.h"
 #include "shell/tdialogkolvar.h"
@@ -91,10 +88,8 @@ void Programm::starten()
     // run-time windows through these registrations.
     MainForm->dialog_eintragen(Dialogfenster::dialogkolvar, dialogkolvar);
     MainForm->dialog_eintragen(Dialogfenster::zahlenform, zahlenform);
-    MainForm->dialog_eintragen(Dialogfenster::inflizen, inflizen);
     MainForm->dialog_eintragen(Dialogfenster::formumrech, formumrech);
-    registriereKolvarfenster(m_register);
-    registriereRechnenfenster(m_register);
+    MainForm->dialog_eintragen(Dialogfenster::inflizen, inflizen);
     registriereKolvarfenster(m_register);
     MainForm->setWindowFactory(&m_register);
 

@@ -87,7 +87,7 @@ TEST_F(Startup, CreatesTheLongLivedWindowsInOrderAndShowsOnlyTheMainWindow)
         EXPECT_GT(stelle, vorher) << name.toStdString() << " out of order or unknown";
         vorher = stelle;
     }
-    for (const char* vorhanden : {"Tdialogkolvar", "Tzahlenform", "Thtmldlg", "Tneuedateidlg", "TInfoKolvar", "Tinflizen"})
+    for (const char* vorhanden : {"Tdialogkolvar", "Tzahlenform", "Thtmldlg", "Tneuedateidlg", "TInfoKolvar", "Tformumrech", "Teintabdlg", "Tinflizen"})
         EXPECT_TRUE(erzeugt.contains(QLatin1String(vorhanden))) << vorhanden;
 
     ASSERT_NE(MainForm, nullptr);
@@ -110,6 +110,7 @@ TEST_F(Startup, CreatesTheLongLivedWindowsInOrderAndShowsOnlyTheMainWindow)
     // The windows that exist are reachable from the main window's commands.
     EXPECT_TRUE(MainForm->Info1->isEnabled());
     EXPECT_TRUE(MainForm->SpeedButton47->isEnabled());
+    EXPECT_TRUE(MainForm->SpeedButton4->isEnabled());
     EXPECT_NE(projektliste, nullptr);
     EXPECT_TRUE(MainForm->SpeedButton19->isEnabled());
     // A formula window opens through the registered factory and joins the
