@@ -1,0 +1,624 @@
+// The calculation window: direct mode through real key presses, program mode
+// and its output window, the side list, ".ref" and plain-text files, the
+// refusal of damaged files, the commands and the registration with the main
+// window.
+#include "tools/teditform.h"
+
+#include "engine/tfktbaum.h"
+#include "platform/seams.h"
+#include "shell/tdialogkolvar.h"
+#include "shell/thtmldlg.h"
+#include "shell/tmainform.h"
+#include "shell/tzahlenform.h"
+#include "shell/windowfactory.h"
+#include "support/testpaths.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBlock>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+QT_BEGIN_NAMESPACE
+inline void PrintTo(const QString& s, std::ostream* os)
+{
+    *os << '"' << s.toStdString() << '"';
+}
+QT_END_NAMESPACE
+
+namespace {
+
+QByteArray bytes(const QString& datei)
+{
+    QFile f(datei);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<fehlt>");
+}
+
+void schreibe(const QString& datei, const QByteArray& inhalt)
+{
+    QFile f(datei);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(inhalt);
+}
+
+QString fixture(const char* name)
+{
+    return testpaths::fixtures() + QStringLiteral("/rechnen/") + QLatin1String(name);
+}
+
+struct EditFormTest : ::testing::Test {
+    kolvar::ScriptedSeams seams;
+    kolvar::SeamsGuard guard{seams};
+    QTemporaryDir dir;
+    std::unique_ptr<Tdialogkolvar> kolvarn;
+    std::unique_ptr<Tzahlenform> format;
+    std::unique_ptr<Thtmldlg> html;
+    QList<QPointer<TEditForm>> fenster;
+
+    void SetUp() override
+    {
+        kolvarn = std::make_unique<Tdialogkolvar>();
+        dialogkolvar = kolvarn.get();
+        format = std::make_unique<Tzahlenform>();
+        zahlenform = format.get();
+        html = std::make_unique<Thtmldlg>();
+        html->setVerzeichnis(dir.path() + QLatin1Char('/'));
+        htmldlg = html.get();
+        ASSERT_NE(projektliste, nullptr);
+    }
+    void TearDown() override
+    {
+        for (const QPointer<TEditForm>& f : std::as_const(fenster))
+            delete f.data();
+        TEditForm::anwendungsfenster_freigeben();
+        htmldlg = nullptr;
+        zahlenform = nullptr;
+        dialogkolvar = nullptr;
+        html.reset();
+        format.reset();
+        kolvarn.reset();
+    }
+
+    TEditForm* neu(bool zeigen = true)
+    {
+        auto* f = new TEditForm;
+        fenster << f;
+        if (zeigen)
+            f->show();
+        return f;
+    }
+
+    QString pfad(const char* name) const { return dir.filePath(QLatin1String(name)); }
+
+    static void setText(TEditForm& f, const QString& text, int zeile)
+    {
+        f.Memo1->setPlainText(text);
+        QTextCursor c(f.Memo1->document()->findBlockByNumber(zeile));
+        c.movePosition(QTextCursor::EndOfBlock);
+        f.Memo1->setTextCursor(c);
+    }
+
+    // What a person could tell apart in the window.
+    struct Zustand {
+        QStringList zeilen;
+        QString zahlenformat, dateiname, titel, schrift;
+        bool direkt;
+        int farbe;
+        QRect geometrie;
+        bool operator==(const Zustand&) const = default;
+    };
+    static Zustand zustand(const TEditForm& f)
+    {
+        return {f.zeilen(), f.zahlenformat, f.dateiname, f.windowTitle(), f.Memo1->font().toString(),
+                f.direktmodus, f.schriftfarbwert(), f.geometry()};
+    }
+};
+
+// --- direct mode -----------------------------------------------------------------
+
+struct KeyCase {
+    const char* name;
+    const char* text;
+    int zeile;        // the caret stands at the end of this line
+    bool programm;    // program mode
+    QStringList danach;
+    int caretzeile;   // the caret's line afterwards
+    const char* meldung;
+    int kolvarn;      // project formulas afterwards
+};
+
+const KeyCase keyCases[] = {
+    {"query gets its value on the next line", "2*3=", 0, false, {"2*3=", "6,00", ""}, 2, "", 1},
+    {"query in the middle", "a =\nx", 0, false, {"a =", "2,00", "", "x"}, 3, "", 1},
+    {"the same query again inserts again", "a=\n2,00", 0, false, {"a=", "2,00", "", "2,00"}, 3, "", 1},
+    {"definition writes nothing", "b = a+1", 0, false, {"b = a+1", ""}, 1, "", 2},
+    {"invalid line", "2*=", 0, false, {"2*=", ""}, 1, "ungültiger Ausdruck", 1},
+    {"comment", "; a=", 0, false, {"; a=", ""}, 1, "", 1},
+    {"empty line", "a=\n", 1, false, {"a=", "", ""}, 2, "", 1},
+    {"cls with blanks clears", "x\nC l S", 1, false, {"", ""}, 1, "", 1},
+    {"zeige_fkt adds every definition at the end", "zeige_fkt\nende", 0, false,
+     {"zeige_fkt", "ende", "A=2", ""}, 3, "", 1},
+    {"lösche_alle", "lösche_alle", 0, false, {"lösche_alle", ""}, 1, "Alle Kolvarn gelöscht!", 0},
+    {"capital umlaut goes to the engine", "LÖSCHE_ALLE", 0, false, {"LÖSCHE_ALLE", ""}, 1,
+     "ungültiger Ausdruck", 1},
+    {"program mode only breaks the line", "2*3=", 0, true, {"2*3=", ""}, 1, "", 1},
+};
+
+TEST_F(EditFormTest, EnterInTheMemo)
+{
+    for (const KeyCase& c : keyCases) {
+        projektliste->alle_loeschen();
+        ASSERT_TRUE(projektliste->definiere("A=2"));
+        seams.messages.clear();
+        TEditForm* f = neu();
+        if (c.programm)
+            f->ProgrammModus1Click();
+        setText(*f, QString::fromUtf8(c.text), c.zeile);
+        QTest::keyClick(f->Memo1, Qt::Key_Return);
+        EXPECT_EQ(f->zeilen(), c.danach) << c.name;
+        EXPECT_EQ(f->Memo1->textCursor().blockNumber(), c.caretzeile) << c.name;
+        EXPECT_EQ(seams.messageTexts().join(QLatin1Char('|')), QString::fromUtf8(c.meldung)) << c.name;
+        EXPECT_EQ(projektliste->count(), c.kolvarn) << c.name;
+    }
+}
+
+TEST_F(EditFormTest, ResultsTakeTheWindowsFormat)
+{
+    TEditForm* f = neu();
+    f->zahlenformat = QStringLiteral("0.000E-00");
+    setText(*f, QStringLiteral("1000*2,5="), 0);
+    QTest::keyClick(f->Memo1, Qt::Key_Enter);
+    EXPECT_EQ(f->zeilen().value(1), QStringLiteral("2,500E03"));
+}
+
+// --- program mode ------------------------------------------------------------------
+
+TEST_F(EditFormTest, ModeCommandsSwitchChecksAndTheStartCommands)
+{
+    TEditForm* f = neu();
+    auto pruefe = [&](bool direkt, const char* wo) {
+        EXPECT_EQ(f->direktmodus, direkt) << wo;
+        EXPECT_EQ(f->DirektModus1->isChecked(), direkt) << wo;
+        EXPECT_EQ(f->ProgrammModus1->isChecked(), !direkt) << wo;
+        EXPECT_EQ(f->Programmstarten1->isEnabled(), !direkt) << wo;
+        EXPECT_EQ(f->Rechne->isEnabled(), !direkt) << wo;
+    };
+    pruefe(true, "new window");
+    f->ProgrammModus1->trigger();
+    pruefe(false, "Programm Modus");
+    f->DPButton->click();
+    pruefe(true, "D<->P from program mode");
+    f->DPButton->click();
+    pruefe(false, "D<->P from direct mode");
+    f->DirektModus1->trigger();
+    pruefe(true, "Direkt Modus");
+}
+
+TEST_F(EditFormTest, ProgramRunWritesItsOutputWindow)
+{
+    TEditForm* f = neu();
+    f->zahlenformat = QStringLiteral("0.0");
+    f->winkelmodus = 2;
+    f->ProgrammModus1Click();
+    f->Memo1->setPlainText(QStringLiteral("; Rechteck\nbreite = 3\nhoehe = 4\nAusgabe(breite*hoehe)\n"
+                                          "fläche = \nAusgabe(umfang)"));
+    f->Rechne->click();
+    TEditForm* aus = f->ausgabefenster();
+    ASSERT_NE(aus, nullptr);
+    EXPECT_EQ(aus->zeilen(), (QStringList{";breite*hoehe=12,0", "Fehler:fläche = ", ";umfang"}));
+    EXPECT_TRUE(aus->isVisible());
+    EXPECT_EQ(aus->zahlenformat, QStringLiteral("0.0"));
+    EXPECT_EQ(aus->winkelmodus, 2);
+    EXPECT_TRUE(aus->direktmodus);
+    EXPECT_TRUE(aus->dateiname.isEmpty());
+    EXPECT_EQ(aus->windowTitle(), QStringLiteral("Rechnen"));
+    // The definitions stay project formulas.
+    EXPECT_EQ(projektliste->sucheeintrag("BREITE"), 0);
+
+    // Every run with output gets a new window; the output window outlives
+    // the window that ran the program.
+    f->Programmstarten1->trigger();
+    TEditForm* zweites = f->ausgabefenster();
+    EXPECT_NE(zweites, aus);
+    const QPointer<TEditForm> erstes(aus);
+    delete f;
+    EXPECT_FALSE(erstes.isNull());
+
+    // A program of definitions only opens no window.
+    TEditForm* g = neu();
+    g->ProgrammModus1Click();
+    g->Memo1->setPlainText(QStringLiteral("x=1\ny=x+1"));
+    g->Programmstarten1Click();
+    EXPECT_EQ(g->ausgabefenster(), nullptr);
+}
+
+// --- side list ---------------------------------------------------------------------
+
+TEST_F(EditFormTest, SideListFollowsTheProjectFormulasWhileVisible)
+{
+    ASSERT_TRUE(projektliste->definiere("A=2"));
+    TEditForm* f = neu();
+    EXPECT_TRUE(f->zeigekolvar->isHidden());
+    setText(*f, QStringLiteral("b=a*5"), 0);
+    QTest::keyClick(f->Memo1, Qt::Key_Return);
+    EXPECT_EQ(f->zeigekolvar->count(), 0) << "a hidden list is not refreshed";
+
+    f->SpeedButton10->click();
+    EXPECT_FALSE(f->zeigekolvar->isHidden());
+    EXPECT_TRUE(f->Projektkolvarnanzeigen1->isChecked());
+    auto eintraege = [f] {
+        QStringList s;
+        for (int i = 0; i < f->zeigekolvar->count(); ++i)
+            s << f->zeigekolvar->item(i)->text();
+        return s;
+    };
+    EXPECT_EQ(eintraege(), (QStringList{"A=2=2,00", "b=a*5=10,00"}));
+
+    // Every key refreshes it: a new definition typed and entered shows up.
+    QTest::keyClicks(f->Memo1, QStringLiteral("a=3"));
+    QTest::keyClick(f->Memo1, Qt::Key_Return);
+    EXPECT_EQ(eintraege(), (QStringList{"a=3=3,00", "b=a*5=15,00"}));
+
+    // A new number format from the dialog shows at once.
+    seams.answerDialog(QDialog::Accepted, [](QDialog& d) {
+        auto& z = static_cast<Tzahlenform&>(d);
+        z.FormatEdit->setText(QStringLiteral("0"));
+        z.BitBtn1Click();
+    });
+    f->SpeedButton5->click();
+    EXPECT_EQ(f->zahlenformat, QStringLiteral("0"));
+    EXPECT_EQ(eintraege(), (QStringList{"a=3=3", "b=a*5=15"}));
+
+    // Clicking an entry adds it to the memo.
+    f->zeigekolvarClick(1);
+    EXPECT_EQ(f->zeilen().last(), QStringLiteral("b=a*5=15"));
+
+    f->Projektkolvarnanzeigen1->trigger();
+    EXPECT_TRUE(f->zeigekolvar->isHidden());
+    EXPECT_FALSE(f->SpeedButton7->isChecked());
+}
+
+TEST_F(EditFormTest, NumberFormatDialogCancelledChangesNothing)
+{
+    TEditForm* f = neu();
+    f->zahlenformat = QStringLiteral("0.0");
+    seams.answerDialog(QDialog::Rejected, [](QDialog& d) {
+        static_cast<Tzahlenform&>(d).FormatEdit->setText(QStringLiteral("0.000"));
+    });
+    f->Zahlenformat1Click();
+    EXPECT_EQ(f->zahlenformat, QStringLiteral("0.0"));
+    EXPECT_EQ(seams.dialogsRun.size(), 1);
+}
+
+// --- files ---------------------------------------------------------------------------
+
+TEST_F(EditFormTest, RefFilesRoundTripByteForByte)
+{
+    struct Case {
+        const char* datei;
+        bool direkt;
+        const char* format;
+        const char* familie;
+        bool fett, kursiv, unterstrichen;
+        int farbwert, punkte;
+        QRect geometrie; // left, top, width, height
+    };
+    const Case cases[] = {
+        {"programm.ref", false, "0.000", "Courier New", true, true, false, 255, 12, QRect(120, 80, 600, 420)},
+        {"direkt.ref", true, "#,##0.00", "Arial", false, false, true, -16777208, 10, QRect(20, 10, 500, 300)},
+    };
+    for (const Case& c : cases) {
+        TEditForm* f = neu(false);
+        ASSERT_TRUE(f->dateioeffnen(fixture(c.datei))) << c.datei << seams.messageTexts().join('|').toStdString();
+        EXPECT_EQ(f->direktmodus, c.direkt) << c.datei;
+        EXPECT_EQ(f->Programmstarten1->isEnabled(), !c.direkt) << c.datei;
+        EXPECT_EQ(f->zahlenformat, QLatin1String(c.format)) << c.datei;
+        const QFont s = f->Memo1->font();
+        EXPECT_EQ(s.family(), QLatin1String(c.familie)) << c.datei;
+        EXPECT_EQ(s.bold(), c.fett) << c.datei;
+        EXPECT_EQ(s.italic(), c.kursiv) << c.datei;
+        EXPECT_EQ(s.underline(), c.unterstrichen) << c.datei;
+        EXPECT_EQ(s.pointSize(), c.punkte) << c.datei;
+        EXPECT_EQ(f->schriftfarbwert(), c.farbwert) << c.datei;
+        EXPECT_EQ(f->geometry().size(), c.geometrie.size()) << c.datei;
+        EXPECT_EQ(f->pos(), c.geometrie.topLeft()) << c.datei;
+        EXPECT_EQ(f->windowTitle(), QLatin1String(c.datei));
+        EXPECT_EQ(f->dateiname, fixture(c.datei));
+
+        // Saved under another name the file is the same, byte for byte.
+        const QString kopie = pfad("kopie.ref");
+        seams.answerSave(kopie);
+        f->Speichernunter1Click();
+        EXPECT_EQ(bytes(kopie), bytes(fixture(c.datei))) << c.datei;
+        EXPECT_EQ(f->dateiname, kopie);
+        EXPECT_EQ(f->windowTitle(), QStringLiteral("kopie.ref"));
+    }
+    EXPECT_TRUE(seams.messages.empty());
+
+    // The memo lines that read as block ends come back as they were.
+    TEditForm* f = neu(false);
+    ASSERT_TRUE(f->dateioeffnen(fixture("programm.ref")));
+    EXPECT_EQ(f->zeilen().mid(5, 2), (QStringList{"DATEN_ENDE", "\\DATEN_ENDE"}));
+    EXPECT_EQ(kolvar::schriftfarbe(255), QColor(255, 0, 0));
+    EXPECT_EQ(f->Memo1->palette().color(QPalette::Text), QColor(255, 0, 0));
+}
+
+TEST_F(EditFormTest, SaveAndReopenKeepsEveryLineAndTheMode)
+{
+    TEditForm* f = neu();
+    f->ProgrammModus1Click();
+    f->zahlenformat = QStringLiteral("0.0000");
+    const QStringList text{"DATEN_ENDE", "DATEN_ANFANG", "", "a=1", "\t Ausgabe(a)", "ÄÖÜ äöü ß", ""};
+    f->Memo1->setPlainText(text.join('\n'));
+    f->Projektkolvarnanzeigen1Click(); // the list is not part of the file
+    const QString datei = pfad("X.Ref"); // any case of the extension
+    seams.answerSave(datei);
+    f->Speichern1Click();
+    ASSERT_EQ(seams.fileRequests.size(), 1u);
+    EXPECT_EQ(seams.fileRequests[0].request.defaultExtension, QStringLiteral("ref"));
+    EXPECT_EQ(seams.fileRequests[0].request.filter, QStringLiteral("Rechnenfenster|*.ref|Kolvarn|*.for|Text|*.txt"));
+    EXPECT_TRUE(bytes(datei).startsWith("Rechnenfenster\r\n0.0000\r\n1#Arial#0#0#0#0#0#10#\r\n"));
+
+    TEditForm* g = neu();
+    ASSERT_TRUE(g->dateioeffnen(datei));
+    EXPECT_EQ(g->zeilen(), text);
+    EXPECT_FALSE(g->direktmodus);
+    EXPECT_TRUE(g->Rechne->isEnabled());
+    EXPECT_TRUE(g->zeigekolvar->isHidden());
+    EXPECT_EQ(g->zahlenformat, QStringLiteral("0.0000"));
+
+    // Saving again with a name asks nothing and writes the same file.
+    const QByteArray vorher = bytes(datei);
+    g->move(f->pos());
+    g->resize(f->size());
+    g->Speichern1Click();
+    EXPECT_EQ(seams.fileRequests.size(), 1u);
+    EXPECT_EQ(bytes(datei), vorher);
+}
+
+TEST_F(EditFormTest, DamagedRefFilesLeaveTheWindowAsItWas)
+{
+    const QByteArray gut = bytes(fixture("programm.ref"));
+    ASSERT_FALSE(gut.isEmpty());
+    struct Case {
+        const char* name;
+        QByteArray inhalt;
+        const char* meldung;
+    };
+    auto ersetze = [&gut](const char* alt, const char* neu) { return QByteArray(gut).replace(alt, neu); };
+    const Case cases[] = {
+        {"header in another case", ersetze("Rechnenfenster", "rechnenfenster"), "Datei kann nicht geladen werden."},
+        {"other header", ersetze("Rechnenfenster", "fraktale"), "Datei kann nicht geladen werden."},
+        {"header only", "Rechnenfenster\r\n", "Datei kann nicht geladen werden."},
+        {"style not a number", ersetze("#1#1#0#0#", "#1#x#0#0#"), "„x“ ist kein gültiger ganzzahliger Wert."},
+        {"missing size", ersetze("#255#12#", "#255#"), "„“ ist kein gültiger ganzzahliger Wert."},
+        {"size zero", ersetze("#255#12#", "#255#0#"), "Die Schriftgröße 0 ist ungültig."},
+        {"placement not a number", ersetze("0#600#420", "0#6oo#420"), "Zeile 4: „6oo“ ist keine ganze Zahl."},
+        {"memo block not ended", gut.left(gut.lastIndexOf("DATEN_ENDE")), "Datei kann nicht geladen werden."},
+        {"more after the memo", gut + "DATEN_ANFANG\r\nA1\r\nDATEN_ENDE\r\n", "Datei kann nicht geladen werden."},
+        {"no memo block", "Rechnenfenster\r\n0.00\r\n0#Arial#0#0#0#0#0#10#\r\n0#500#300#10#20#\r\n",
+         "Datei kann nicht geladen werden."},
+    };
+    for (const Case& c : cases) {
+        const QString datei = pfad("kaputt.ref");
+        schreibe(datei, c.inhalt);
+        TEditForm* f = neu();
+        f->Memo1->setPlainText(QStringLiteral("bleibt"));
+        f->zahlenformat = QStringLiteral("0.0");
+        const Zustand vorher = zustand(*f);
+        seams.messages.clear();
+        EXPECT_FALSE(f->dateioeffnen(datei)) << c.name;
+        EXPECT_EQ(seams.messageTexts(), QStringList{QString::fromUtf8(c.meldung)}) << c.name;
+        EXPECT_TRUE(zustand(*f) == vorher) << c.name;
+        EXPECT_TRUE(f->Memo1->font().family() == QStringLiteral("Arial")) << c.name;
+    }
+
+    // A file that is not there: its message, nothing changed.
+    TEditForm* f = neu();
+    const Zustand vorher = zustand(*f);
+    seams.messages.clear();
+    EXPECT_FALSE(f->dateioeffnen(pfad("fehlt.ref")));
+    EXPECT_FALSE(f->dateioeffnen(pfad("fehlt.txt")));
+    EXPECT_EQ(seams.messages.size(), 2u);
+    EXPECT_TRUE(zustand(*f) == vorher);
+}
+
+TEST_F(EditFormTest, PlainTextFilesOpenAndSaveAsTheirLines)
+{
+    TEditForm* f = neu();
+    seams.answerOpen(fixture("kolvarn.for"));
+    f->SpeedButton1->click();
+    ASSERT_EQ(seams.fileRequests.size(), 1u);
+    EXPECT_EQ(seams.fileRequests[0].request.filter, QStringLiteral("Rechnenfenster|*.ref|Kolvarn|*.for|Textdatei|*.txt"));
+    EXPECT_EQ(f->zeilen(), (QStringList{"A=2", "B=A*3", "F(X)=X^2+Ä"}));
+    EXPECT_EQ(f->windowTitle(), QStringLiteral("kolvarn.for"));
+    EXPECT_EQ(f->Memo1->textCursor().position(), 0);
+    EXPECT_FALSE(f->Memo1->document()->isModified());
+
+    // Saved as text the file holds the lines and nothing else; saved with its
+    // own name it stays byte for byte.
+    for (const char* name : {"notiz.txt", "liste.TXT", "kopie.for"}) {
+        seams.answerSave(pfad(name));
+        f->Speichernunter1Click();
+        EXPECT_EQ(bytes(pfad(name)), bytes(fixture("kolvarn.for"))) << name;
+        EXPECT_EQ(f->dateiname, pfad(name));
+    }
+    f->Memo1->appendPlainText(QStringLiteral("neu"));
+    EXPECT_TRUE(f->Memo1->document()->isModified());
+    f->Speichern1Click();
+    EXPECT_EQ(bytes(pfad("kopie.for")), bytes(fixture("kolvarn.for")) + "neu\r\n");
+    EXPECT_FALSE(f->Memo1->document()->isModified());
+}
+
+TEST_F(EditFormTest, TheWindowTakesANameOnlyForAFileItWrote)
+{
+    TEditForm* f = neu();
+    f->Memo1->setPlainText(QStringLiteral("a=1"));
+    // Cancelled save dialog: nothing written, still no name.
+    f->Speichern1Click();
+    EXPECT_EQ(seams.fileRequests.size(), 1u);
+    EXPECT_TRUE(f->dateiname.isEmpty());
+    EXPECT_EQ(f->windowTitle(), QStringLiteral("Rechnen"));
+
+    // A folder that does not exist cannot take the file.
+    seams.answerSave(pfad("gibtsnicht/x.ref"));
+    f->Speichernunter1Click();
+    EXPECT_EQ(seams.messages.size(), 1u);
+    EXPECT_TRUE(f->dateiname.isEmpty());
+    EXPECT_EQ(f->windowTitle(), QStringLiteral("Rechnen"));
+}
+
+// --- commands ---------------------------------------------------------------------------
+
+TEST_F(EditFormTest, Commands)
+{
+    ASSERT_TRUE(projektliste->definiere("A=2"));
+    ASSERT_TRUE(projektliste->definiere("F(X)=X*A"));
+    TEditForm* f = neu();
+    f->Memo1->setPlainText(QStringLiteral("erste"));
+
+    f->SpeedButton3->click(); // Kolvarn ausgeben
+    EXPECT_EQ(f->zeilen(), (QStringList{"erste", "A=2", "F(X)=X*A"}));
+
+    f->Drucken1->trigger();
+    ASSERT_EQ(seams.prints.size(), 1u);
+    EXPECT_TRUE(seams.prints[0].withDialog);
+    EXPECT_EQ(seams.prints[0].lines, f->zeilen());
+
+    // The side list goes into the HTML output between the header and the memo.
+    f->Projektkolvarnanzeigen1Click();
+    f->HTMLButton->click();
+    EXPECT_EQ(seams.dialogsRun.size(), 1);
+    EXPECT_EQ(html->puffer(), (QStringList{"<BR>", "Rechnenfenster<BR>", "A=2=2,00<BR>", "F(X)=X*A<BR>",
+                                           "erste<BR>", "A=2<BR>", "F(X)=X*A<BR>"}));
+
+    f->Hilfe->click();
+    ASSERT_EQ(seams.documentsOpened.size(), 2);
+    EXPECT_TRUE(seams.documentsOpened[0].endsWith(QStringLiteral("hilfe/index.htm")));
+
+    // The clipboard commands work on the memo's selection.
+    f->Allesauswhlen1->trigger();
+    f->Kopieren1->trigger();
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("erste\nA=2\nF(X)=X*A"));
+    f->Lschen1->trigger();
+    EXPECT_TRUE(f->zeilen().isEmpty());
+    f->Einfgen1->trigger();
+    EXPECT_EQ(f->zeilen().size(), 3);
+    f->Allesauswhlen1Click();
+    f->Ausschneiden1Click();
+    EXPECT_TRUE(f->zeilen().isEmpty());
+
+    // The chosen font goes to the memo and into the mode-and-font line.
+    QFont courier(QStringLiteral("Courier New"));
+    courier.setPointSize(14);
+    courier.setItalic(true);
+    seams.answerFont(courier);
+    f->SpeedButton4->click();
+    EXPECT_EQ(f->Memo1->font().family(), QStringLiteral("Courier New"));
+    EXPECT_EQ(f->modusundschrift(), QStringLiteral("0#Courier New#0#1#0#0#0#14#"));
+
+    // "Neu" takes the dialog's accepted format and angle mode and goes with
+    // its window.
+    zahlenform->zahlenformat = QStringLiteral("0.0");
+    zahlenform->winkelmodus = 3;
+    f->Neu1->trigger();
+    auto* neues = qobject_cast<TEditForm*>(QApplication::activeWindow());
+    QPointer<TEditForm> kind;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* e = qobject_cast<TEditForm*>(w); e && e != f && !fenster.contains(e))
+            kind = e;
+    Q_UNUSED(neues);
+    ASSERT_FALSE(kind.isNull());
+    EXPECT_EQ(kind->zahlenformat, QStringLiteral("0.0"));
+    EXPECT_EQ(kind->winkelmodus, 3);
+    EXPECT_TRUE(kind->isVisible());
+    delete f;
+    EXPECT_TRUE(kind.isNull());
+}
+
+TEST_F(EditFormTest, TranscriptLinesArriveByName)
+{
+    // The formula window knows the window only as a QWidget from the factory.
+    kolvar::FensterRegister fabrik;
+    kolvar::registriereRechnenfenster(fabrik);
+    ASSERT_TRUE(fabrik.kann(kolvar::Fensterart::Rechnenfenster));
+    QWidget* w = fabrik.erzeugen(kolvar::Fensterart::Rechnenfenster, kolvar::Fenstervorgaben{"0.000", 2});
+    auto* f = qobject_cast<TEditForm*>(w);
+    ASSERT_NE(f, nullptr);
+    fenster << f;
+    EXPECT_EQ(f->zahlenformat, QStringLiteral("0.000"));
+    EXPECT_EQ(f->winkelmodus, 2);
+    EXPECT_TRUE(f->testAttribute(Qt::WA_DeleteOnClose));
+    EXPECT_EQ(f->parent(), nullptr);
+    for (const char* zeile : {";X = Länge - Meter", "X=2,5", "Y="})
+        ASSERT_TRUE(QMetaObject::invokeMethod(w, "zeilehinzufuegen", Q_ARG(QString, QString::fromUtf8(zeile))));
+    EXPECT_EQ(f->zeilen(), (QStringList{";X = Länge - Meter", "X=2,5", "Y="}));
+
+    // A window restored from a project keeps its own defaults.
+    auto* g = qobject_cast<TEditForm*>(fabrik.erzeugen(kolvar::Fensterart::Rechnenfenster, std::nullopt));
+    fenster << g;
+    EXPECT_EQ(g->zahlenformat, QStringLiteral("0.00"));
+    EXPECT_TRUE(g->direktmodus);
+}
+
+TEST_F(EditFormTest, MainWindowOpensCalculationWindows)
+{
+    kolvar::FensterRegister fabrik;
+    kolvar::registriereRechnenfenster(fabrik);
+    auto form = std::make_unique<TMainForm>();
+    form->FormCreate(dir.path() + QStringLiteral("/kolvar"));
+    form->dialog_eintragen(Dialogfenster::zahlenform, zahlenform);
+    EXPECT_FALSE(form->NeuesRechnenfenster1->isEnabled());
+    form->setWindowFactory(&fabrik);
+    EXPECT_TRUE(form->NeuesRechnenfenster1->isEnabled());
+    EXPECT_TRUE(form->SpeedButton39->isEnabled());
+
+    form->zahlenformat = QStringLiteral("0.0000");
+    zahlenform->winkelmodus = 2;
+    form->SpeedButton39->click();
+    ASSERT_EQ(form->eigeneFenster().size(), 1);
+    auto* f = qobject_cast<TEditForm*>(form->eigeneFenster().first());
+    ASSERT_NE(f, nullptr);
+    fenster << f;
+    EXPECT_TRUE(f->isVisible());
+    EXPECT_EQ(f->zahlenformat, QStringLiteral("0.0000"));
+    EXPECT_EQ(f->winkelmodus, 2);
+    EXPECT_EQ(f->windowTitle(), QStringLiteral("Rechnen"));
+
+    // Closing frees it.
+    f->Beenden1Click();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(form->eigeneFenster().isEmpty());
+    form.reset();
+}
+
+TEST_F(EditFormTest, ScreenshotAfterAShortProgram)
+{
+    ASSERT_TRUE(projektliste->definiere("g=9,81"));
+    TEditForm* f = neu();
+    f->resize(620, 360);
+    f->ProgrammModus1Click();
+    f->Memo1->setPlainText(QStringLiteral("; Freier Fall\nt = 2,5\ns = g/2*t^2\nv = g*t\nAusgabe(s)\nAusgabe(v)\n"
+                                          "Ausgabe(s/v)\nfehler = 1+"));
+    f->Projektkolvarnanzeigen1Click();
+    f->Programmstarten1Click();
+    TEditForm* aus = f->ausgabefenster();
+    ASSERT_NE(aus, nullptr);
+    aus->resize(420, 200);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(aus->zeilen(), (QStringList{";s=30,66", ";v=24,53", ";s/v=1,25", "Fehler:fehler = 1+"}));
+    const QString ordner = testpaths::buildDir();
+    EXPECT_TRUE(f->grab().save(ordner + QStringLiteral("/rechnenfenster.png")));
+    EXPECT_TRUE(aus->grab().save(ordner + QStringLiteral("/rechnenfenster_ausgabe.png")));
+}
+
+} // namespace
