@@ -1,0 +1,125 @@
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <vector>
+
+#include "collection/beispielseite.h"
+
+// Readable failure messages for texts and lists of texts.
+void PrintTo(const QString& s, std::ostream* os)
+{
+    *os << '"' << s.toStdString() << '"';
+}
+
+using kolvar::Beispielgroesse;
+
+namespace {
+
+Beispielgroesse g(const char* groesse, const char* symbol, const char* einheit, const char* wert = "",
+                  const char* umEinheit = "")
+{
+    return {QString::fromUtf8(groesse), QString::fromUtf8(symbol), QString::fromUtf8(einheit),
+            QString::fromUtf8(umEinheit), QString::fromUtf8(wert)};
+}
+
+TEST(Beispielseite, Ersetzesymbol)
+{
+    const struct {
+        const char* rest;
+        const char* symbol;
+        const char* wert;
+        bool ersetzt;
+        const char* restDanach;
+        const char* ausDanach; // out began as "a="
+    } faelle[] = {
+        {"b/c", "b", "100m", true, "/c", "a=100m"},
+        {"x\\u(2)", "x", "3m", true, "\\u(2)", "a=(3m)"},
+        {"x\\d(2)", "x", "3m", true, "\\d(2)", "a=3m"},
+        {"\\c(w)t", "\\c(w)", "2", true, "t", "a=2"},
+        {"B", "b", "1", false, "B", "a="},
+        {"b", "", "1", false, "b", "a="},
+        {"", "x", "1", false, "", "a="},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.rest);
+        QString rest = QString::fromUtf8(f.rest);
+        QString aus = QStringLiteral("a=");
+        EXPECT_EQ(kolvar::ersetzesymbol(rest, aus, QString::fromUtf8(f.symbol), QString::fromUtf8(f.wert)),
+                  f.ersetzt);
+        EXPECT_EQ(rest, QString::fromUtf8(f.restDanach));
+        EXPECT_EQ(aus, QString::fromUtf8(f.ausDanach));
+    }
+}
+
+struct Fall {
+    const char* name;
+    QString formel;
+    QString rechnung;
+    QString ergebnis;
+    std::vector<Beispielgroesse> groessen;
+    QString seite;      // the worked formula or the no-result text
+    QStringList zeilen; // the sought and given lines
+};
+
+std::vector<Beispielgroesse> neunGroessen()
+{
+    std::vector<Beispielgroesse> v = {g("Summe", "y", "m")};
+    const char* symbole[] = {"b", "c", "d", "e", "f", "g", "h", "i"};
+    for (int k = 2; k <= 9; ++k) {
+        const QByteArray wert = QByteArray::number(k);
+        v.push_back(g("Teil", symbole[k - 2], "m", wert.constData()));
+    }
+    return v;
+}
+
+std::vector<Fall> faelle()
+{
+    const std::vector<Beispielgroesse> abc = {g("Geschwindigkeit", "a", "m/s"), g("Weg", "b", "m", "100"),
+                                              g("Zeit", "c", "s", "20")};
+    return {
+        {"Bruch mit Einheiten", "a=b/c", "A=B/C", "5", abc, "a=100m/20s = 5 m/s",
+         {"Geschwindigkeit a m/s", "Weg b = 100m", "Zeit c = 20s"}},
+        {"Exponent gilt für Wert und Einheit", "A=a\\u(2)", "A=X^2", "9",
+         {g("Fläche", "A", "m\\u(2)"), g("Seite", "a", "m", "3")}, "A=(3m)\\u(2) = 9 m\\u(2)",
+         {"Fläche A m\\u(2)", "Seite a = 3m"}},
+        {"kürzeres Symbol zuerst", "y=x0+x", "Y=X0+X", "3",
+         {g("y", "y", ""), g("x", "x", "", "1"), g("x0", "x0", "", "2")}, "y=10+1 = 3 ",
+         {"y y ", "x x = 1", "x0 x0 = 2"}},
+        {"Symbol in Symbolschrift und Markup im Symbol", "v=\\c(w)\\mr+s\\d(0)", "V=W*R+S0", "6",
+         {g("v", "v", "m/s"), g("Winkelgeschwindigkeit", "\\c(w)", "s\\u(-1)", "2"), g("Radius", "r", "m", "0,5"),
+          g("Anfang", "s\\d(0)", "m/s", "5")},
+         "v=2s\\u(-1)\\m0,5m+5m/s = 6 m/s",
+         {"v v m/s", "Winkelgeschwindigkeit \\c(w) = 2s\\u(-1)", "Radius r = 0,5m", "Anfang s\\d(0) = 5m/s"}},
+        {"Symbolschrift ohne Treffer bleibt ganz", "F=p\\m\\c(p\\u(2))+\\c(p", "F=P*3", "15",
+         {g("Kraft", "F", "N"), g("Druck", "p", "Pa", "5")}, "F=5Pa\\m\\c(p\\u(2))+\\c(p = 15 N",
+         {"Kraft F N", "Druck p = 5Pa"}},
+        {"leeres Symbol ersetzt nichts", "a=b+c", "A=B+C", "3",
+         {g("a", "a", ""), g("b", "", "", "1"), g("c", "c", "", "2")}, "a=b+2 = 3 ", {"a a ", "b  = 1", "c c = 2"}},
+        {"gesuchte Größe wird nicht ersetzt, Befehle bleiben", "s=\\f(s;c)", "S=2", "2",
+         {g("s", "s", "m", "7"), g("c", "c", "", "1")}, "s=\\f(s;1) = 2 m", {"s s m", "c c = 1"}},
+        {"Formel ohne Gleichheitszeichen", "b\\mc", "A=B*C", "2000", abc, "100m\\m20s = 2000 m/s",
+         {"Geschwindigkeit a m/s", "Weg b = 100m", "Zeit c = 20s"}},
+        {"gewählte Einheiten", "a=b/c", "A=B/C", "18",
+         {g("Geschwindigkeit", "a", "m/s", "", "km/h"), g("Weg", "b", "m", "100", "km"),
+          g("Zeit", "c", "s", "20", "s")},
+         "a=100km/20s = 18 km/h", {"Geschwindigkeit a km/h", "Weg b = 100km", "Zeit c = 20s"}},
+        {"neun Größen", "y=b+c+d+e+f+g+h+i", "Y=1", "44", neunGroessen(), "y=2m+3m+4m+5m+6m+7m+8m+9m = 44 m",
+         {"Summe y m", "Teil b = 2m", "Teil c = 3m", "Teil d = 4m", "Teil e = 5m", "Teil f = 6m", "Teil g = 7m",
+          "Teil h = 8m", "Teil i = 9m"}},
+        {"kein Ergebnis", "a=b/c", "A=B/C", "", abc, kolvar::keinErgebnisText, {}},
+        {"keine Rechnung", "a=b/c", "", "5", abc, kolvar::keinErgebnisText, {}},
+    };
+}
+
+TEST(Beispielseite, Texte)
+{
+    for (const Fall& f : faelle()) {
+        SCOPED_TRACE(f.name);
+        const kolvar::Beispielseite seite = kolvar::baueBeispielseite(f.formel, f.rechnung, f.ergebnis, f.groessen);
+        EXPECT_EQ(seite.ok, !f.zeilen.isEmpty());
+        EXPECT_EQ(seite.formel, f.seite);
+        EXPECT_EQ(seite.zeilen, f.zeilen);
+    }
+}
+
+} // namespace
