@@ -30,7 +30,7 @@ QString beispieleinheit(const Beispielgroesse& g);
 bool ersetzesymbol(QString& rest, QString& aus, const QString& symbol, const QString& wert);
 
 // The formula with the given quantities (records 2 onward) substituted; the
-// part up to its first "=" stays as it is, the sought quantity is never
+// text up to its first "=" stays as it is, the sought quantity is never
 // substituted.
 QString beispielformel(const QString& formel, const std::vector<Beispielgroesse>& groessen);
 

@@ -5,7 +5,7 @@
 // unit. All lines go to one definition list (the project formulas in the
 // program); the steps that succeeded are reported to a protocol, which may
 // write them into a calculation window, fill a spreadsheet or do nothing.
-// Kept apart from the formula window so that the lines can be checked
+// Kept out of the formula window so that the lines can be checked
 // without showing it.
 #include <QString>
 #include <QStringList>
