@@ -33,6 +33,24 @@ bool istName(std::string_view s)
     return s.find_first_of("+-*/:^(),;=") == std::string_view::npos;
 }
 
+enum class Zeilenart { Ungueltig, Definition, Rechnung };
+
+// What aufspalten decides about a line, found without building its parts: a
+// line that splits is a definition when it begins with a letter and has
+// something after its first "=".
+Zeilenart zeilenart(std::string_view zeile)
+{
+    if (zeile.empty() || kolvar::textLength(zeile) > Tfktbaum::kMaxZeile)
+        return Zeilenart::Ungueltig;
+    const std::size_t eq = zeile.find('=');
+    if (eq == std::string_view::npos)
+        return Zeilenart::Ungueltig;
+    const std::size_t first = zeile.find_first_not_of(" \t");
+    const char c = kolvar::upperAscii(zeile[first]);
+    const bool rechts = zeile.find_first_not_of(" \t", eq + 1) != std::string_view::npos;
+    return c >= 'A' && c <= 'Z' && rechts ? Zeilenart::Definition : Zeilenart::Rechnung;
+}
+
 } // namespace
 
 Tfktbaum::Tfktbaum() = default;
@@ -234,12 +252,10 @@ bool Tfktbaum::fktanalyse(std::string_view zeile)
 
 bool Tfktbaum::untersuche(std::string& zeile, long double& y)
 {
-    std::string name;
-    std::string parameter;
-    std::string rechts;
-    if (!aufspalten(zeile, name, parameter, rechts))
+    const Zeilenart art = zeilenart(zeile);
+    if (art == Zeilenart::Ungueltig)
         return false;
-    if (!rechts.empty()) {
+    if (art == Zeilenart::Definition) {
         if (!fktanalyse(zeile))
             return false;
         zeile.clear();

@@ -15,8 +15,8 @@ namespace kolvar {
 // has been freed never answers to a reference made before, so nothing reaches
 // it afterwards, and checking a reference needs no allocation.
 struct EntryRef {
-    std::uint32_t slot = 0;
-    std::uint32_t generation = 0;
+    std::uint32_t slot;
+    std::uint32_t generation;
 };
 
 } // namespace kolvar
@@ -46,5 +46,5 @@ private:
     ~Tfktzelle();
 
     Tfktbaum* m_liste = nullptr; // the list holding this entry, or none while being built
-    kolvar::EntryRef m_ref;
+    kolvar::EntryRef m_ref{};
 };

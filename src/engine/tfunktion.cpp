@@ -315,13 +315,20 @@ bool tfunktion::suche_konstante(std::string_view rest, std::size_t& length, Toke
 bool tfunktion::uebersetze(std::string_view ausdruck, std::string_view variable,
                            std::string_view definitionsname)
 {
-    std::string text;
-    text.reserve(ausdruck.size() + 1);
-    for (char c : ausdruck)
-        text.push_back(kolvar::upperAscii(c));
+    // Lines are short: the working copy lives on the stack unless it is not.
+    char local[512];
+    std::string heap;
+    char* copy = local;
+    if (ausdruck.size() + 1 > sizeof local) {
+        heap.resize(ausdruck.size() + 1);
+        copy = heap.data();
+    }
+    for (std::size_t i = 0; i < ausdruck.size(); ++i)
+        copy[i] = kolvar::upperAscii(ausdruck[i]);
     // The closing ")" matches the "(" pushed first, so the whole expression is
     // one group.
-    text.push_back(')');
+    copy[ausdruck.size()] = ')';
+    const std::string_view text(copy, ausdruck.size() + 1);
 
     m_bereit = false;
     m_variable = variable;

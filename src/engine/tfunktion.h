@@ -55,7 +55,7 @@ private:
         long double value;      // kind 1
     };
     struct OpEntry {
-        std::uint16_t opcode = 0;
+        std::uint16_t opcode;
         kolvar::EntryRef ref;
     };
 
