@@ -96,7 +96,7 @@ bool zellbezug(int& column, int& row, std::string_view reference)
 
 void strzuzahl(std::string_view s, long double& value, int& code)
 {
-    // The text uses "," as decimal separator; "." is not part of a number.
+    // The text uses "," as decimal separator; "." never belongs to a number.
     // Positions below are 0-based; the code reports them 1-based.
     const std::size_t n = s.size();
     std::size_t i = 0;
