@@ -4,6 +4,7 @@
 #include "platform/seams.h"
 
 #include <QItemSelectionModel>
+#include <QStyledItemDelegate>
 #include <QTableView>
 
 #include <algorithm>
@@ -64,6 +65,15 @@ bool TableGridModel::setCurrentRow(int row)
             --row;
     }
     return m_table->setRecNo(row + 1);
+}
+
+bool TableGridModel::beginEdit(int row)
+{
+    // Only on the cursor's own row: moving here could reshape the grid (an
+    // empty inserted record dropped) while the view is opening its editor.
+    if (m_readOnly || !m_table || row < 0 || row != currentRow())
+        return false;
+    return m_table->state() != DataTable::State::Browse || m_table->edit();
 }
 
 bool TableGridModel::sameShape() const
@@ -178,9 +188,29 @@ bool TableGridModel::setData(const QModelIndex& index, const QVariant& value, in
     return true;
 }
 
+namespace {
+
+class GridDelegate : public QStyledItemDelegate {
+public:
+    GridDelegate(TableGridModel& model, QObject* parent) : QStyledItemDelegate(parent), m_model(model) {}
+
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                          const QModelIndex& index) const override
+    {
+        m_model.beginEdit(index.row());
+        return QStyledItemDelegate::createEditor(parent, option, index);
+    }
+
+private:
+    TableGridModel& m_model;
+};
+
+} // namespace
+
 void connectGrid(QTableView& view, TableGridModel& model)
 {
     view.setModel(&model);
+    view.setItemDelegate(new GridDelegate(model, &view));
     QTableView* v = &view;
     auto zeigen = [v, &model](int row) {
         if (row < 0 || v->currentIndex().row() == row)

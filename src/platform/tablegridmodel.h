@@ -33,6 +33,11 @@ public:
     // by the move). False when the row shows no record.
     bool setCurrentRow(int row);
 
+    // Puts the record of row, which must be the cursor's, into edit mode, as
+    // a grid does when its cell editor opens, so that post and cancel apply
+    // to what is being typed.
+    bool beginEdit(int row);
+
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
@@ -67,7 +72,8 @@ private:
 };
 
 // Binds view to model: the view shows the model, its current row follows the
-// table's cursor, and a row the person picks in the view moves the cursor.
+// table's cursor, a row the person picks in the view moves the cursor, and
+// opening a cell editor starts editing the record.
 void connectGrid(QTableView& view, TableGridModel& model);
 
 } // namespace kolvar

@@ -137,6 +137,10 @@ TableNavigator::TableNavigator(QWidget* parent) : QWidget(parent)
         b->setIconSize(QSize(16, 16));
         b->setMinimumSize(24, 24);
         b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+        // Taking the focus on the press makes an open grid editor hand its
+        // text to the table before the button acts, so "post" posts what
+        // was typed.
+        b->setFocusPolicy(Qt::StrongFocus);
         connect(b, &QToolButton::clicked, this, [this, i] { click(Button(i)); });
         layout->addWidget(b);
         m_buttons[size_t(i)] = b;

@@ -6,7 +6,11 @@
 #include "platform/tablegridmodel.h"
 #include "platform/tablenavigator.h"
 
+#include <QApplication>
+#include <QLineEdit>
 #include <QTableView>
+#include <QTest>
+#include <QVBoxLayout>
 #include <QTemporaryDir>
 #include <QToolButton>
 
@@ -236,6 +240,40 @@ TEST_F(GridTest, NavigatorButtonsMoveEditAndDeleteAfterAsking)
     EXPECT_EQ(refreshes, 1);
     EXPECT_EQ(nav.button(B::First)->toolTip(), "Erster Datensatz");
     EXPECT_EQ(nav.button(B::Refresh)->toolTip(), "Daten aktualisieren");
+}
+
+// The person types into a cell and presses the bar's post or cancel button
+// without leaving the cell first.
+TEST_F(GridTest, BarButtonsActOnWhatIsBeingTypedInTheGrid)
+{
+    using B = TableNavigator::Button;
+    QWidget fenster;
+    auto* layout = new QVBoxLayout(&fenster);
+    TableGridModel m(&table);
+    auto* view = new QTableView;
+    kolvar::connectGrid(*view, m);
+    auto* nav = new TableNavigator;
+    nav->setTable(&table);
+    layout->addWidget(view);
+    layout->addWidget(nav);
+    fenster.show();
+    QApplication::setActiveWindow(&fenster);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&fenster));
+
+    for (auto [button, erwartet] : {std::pair{B::Post, "Blei"}, {B::Cancel, "Blei"}}) {
+        view->setFocus();
+        view->setCurrentIndex(m.index(1, 0));
+        view->edit(m.index(1, 0));
+        auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+        ASSERT_NE(editor, nullptr);
+        EXPECT_EQ(table.state(), DataTable::State::Edit);
+        ASSERT_TRUE(nav->button(button)->isEnabled());
+        editor->selectAll();
+        QTest::keyClicks(editor, button == B::Post ? "Blei" : "Zinn");
+        QTest::mouseClick(nav->button(button), Qt::LeftButton);
+        EXPECT_EQ(table.state(), DataTable::State::Browse);
+        EXPECT_EQ(table.valueAt(1, 0), erwartet);
+    }
 }
 
 } // namespace
