@@ -679,6 +679,17 @@ void Texcausdlg::mouseMoveEvent(QMouseEvent* event)
     QMainWindow::mouseMoveEvent(event);
 }
 
+void Texcausdlg::mouseReleaseEvent(QMouseEvent* event)
+{
+    // Letting go of the button ends a drag at once, so the window does not
+    // keep the mouse until the next move.
+    if (ziehen && event->buttons() == Qt::NoButton) {
+        FormMouseMove(event->buttons(), event->modifiers(), 0);
+        return;
+    }
+    QMainWindow::mouseReleaseEvent(event);
+}
+
 namespace kolvar {
 
 void registriereKolvarfenster(FensterRegister& fensterregister)

@@ -11,6 +11,7 @@
 #include <QClipboard>
 #include <QFrame>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QScrollArea>
 #include <QTabWidget>
 #include <QTest>
@@ -373,6 +374,15 @@ TEST_F(Fixture, ContentsPanelHidesShowsAndDrags)
     w->FormMouseMove(Qt::NoButton, Qt::NoModifier, 3);
     w->SpeedButton6->click();
     w->SpeedButton6->click();
+    EXPECT_EQ(w->panelbreite(), 160);
+
+    // A press on the splitter starts a drag; letting go ends it.
+    QTest::mousePress(w->Panel2, Qt::LeftButton);
+    EXPECT_TRUE(w->ziehen);
+    QMouseEvent los(QEvent::MouseButtonRelease, QPointF(80, 80), QPointF(80, 80), Qt::LeftButton,
+                    Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(w, &los);
+    EXPECT_FALSE(w->ziehen);
     EXPECT_EQ(w->panelbreite(), 160);
 
     // A window opened with the panel hidden shows it 300 wide.
