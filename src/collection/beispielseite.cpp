@@ -1,5 +1,7 @@
 #include "collection/beispielseite.h"
 
+#include "collection/tgroessensatz.h"
+
 namespace kolvar {
 
 namespace {
@@ -21,6 +23,11 @@ qsizetype gruppenlaenge(const QString& s)
 }
 
 } // namespace
+
+Beispielgroesse beispielgroesse(const Tgroessensatz& satz, const QString& wert)
+{
+    return {satz.groesse, satz.symbol, satz.einheit, satz.umEinheit, wert};
+}
 
 QString beispieleinheit(const Beispielgroesse& g)
 {

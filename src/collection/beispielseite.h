@@ -8,6 +8,8 @@
 
 #include <vector>
 
+struct Tgroessensatz;
+
 namespace kolvar {
 
 // One quantity of the loaded rearrangement as the example page reads it.
@@ -18,6 +20,10 @@ struct Beispielgroesse {
     QString umEinheit; // the picked unit; empty = its own unit
     QString wert;      // the text of its value edit; not read for the sought quantity
 };
+
+// The example page's view of a formula window's quantity record, with the
+// text of its value edit.
+Beispielgroesse beispielgroesse(const Tgroessensatz& satz, const QString& wert);
 
 // The unit a quantity is shown in: the picked one when it differs from the
 // quantity's own unit.

@@ -3,6 +3,7 @@
 #include <string>
 #include <utility>
 
+#include "collection/tgroessensatz.h"
 #include "engine/helpers.h"
 #include "engine/numberformat.h"
 #include "engine/tfktbaum.h"
@@ -47,6 +48,12 @@ QString kommentar(const QString& variable, const QString& groesse, const QString
 }
 
 } // namespace
+
+Rechengroesse rechengroesse(const Tgroessensatz& satz)
+{
+    return {satz.groesse,       satz.nameeinhei, satz.rechenvari,  satz.Wert,
+            satz.umNameeinheit, satz.umEinheit,  satz.faktormodus, satz.umrechfaktor};
+}
 
 QStringList protokollzeilen(const Rechenschritt& s)
 {

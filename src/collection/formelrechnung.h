@@ -14,6 +14,7 @@
 #include <vector>
 
 class Tfktbaum;
+struct Tgroessensatz;
 
 namespace kolvar {
 
@@ -29,6 +30,9 @@ struct Rechengroesse {
     QString faktormodus = QStringLiteral("1"); // 1: a picked unit is umrechfaktor own units
     QString umrechfaktor;  // factor of the picked unit, inserted as text
 };
+
+// The calculation's view of a formula window's quantity record.
+Rechengroesse rechengroesse(const Tgroessensatz& satz);
 
 // One step of a run that the engine accepted. Record 1 is the sought
 // quantity, records 2 to 9 the given ones.

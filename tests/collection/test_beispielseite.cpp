@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "collection/beispielseite.h"
+#include "collection/tgroessensatz.h"
 
 // Readable failure messages for texts and lists of texts.
 void PrintTo(const QString& s, std::ostream* os)
@@ -120,6 +121,24 @@ TEST(Beispielseite, Texte)
         EXPECT_EQ(seite.formel, f.seite);
         EXPECT_EQ(seite.zeilen, f.zeilen);
     }
+}
+
+TEST(Beispielseite, AusDenGroessensaetzen)
+{
+    Tgroessensatz a;
+    a.groesse = "Geschwindigkeit";
+    a.symbol = "v";
+    a.einheit = "m/s";
+    a.umEinheit = "km/h";
+    Tgroessensatz b;
+    b.groesse = "Weg";
+    b.symbol = "s";
+    b.einheit = "m";
+    b.Wert = "nicht die Eingabe";
+    const kolvar::Beispielseite seite = kolvar::baueBeispielseite(
+        "v=s/10", "V=S/10", "3,6", {kolvar::beispielgroesse(a, ""), kolvar::beispielgroesse(b, "10")});
+    EXPECT_EQ(seite.formel, "v=10m/10 = 3,6 km/h");
+    EXPECT_EQ(seite.zeilen, QStringList({"Geschwindigkeit v km/h", "Weg s = 10m"}));
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "collection/formelrechnung.h"
+#include "collection/tgroessensatz.h"
 #include "engine/tfktbaum.h"
 
 // Readable failure messages for texts and lists of texts.
@@ -200,6 +201,40 @@ TEST(Formelrechnung, DefinitionenBleibenInDerListe)
     EXPECT_EQ(y, 3000.0L);
     ASSERT_TRUE(liste.fktberechnen("T", 0, y));
     EXPECT_EQ(y, 100.0L);
+}
+
+TEST(Formelrechnung, AusDenGroessensaetzen)
+{
+    // The window hands its quantity records over; every field must land
+    // where the lines and comments take it from.
+    Tgroessensatz gesucht;
+    gesucht.groesse = "Geschwindigkeit";
+    gesucht.nameeinhei = "Meter pro Sekunde";
+    gesucht.rechenvari = "V";
+    gesucht.umNameeinheit = "Kilometer pro Stunde";
+    gesucht.umEinheit = "km/h";
+    gesucht.faktormodus = "-1";
+    gesucht.umrechfaktor = "3,6";
+    Tgroessensatz weg = gesucht;
+    weg.groesse = "Weg";
+    weg.nameeinhei = "Meter";
+    weg.rechenvari = "S";
+    weg.Wert = "2";
+    weg.umNameeinheit = "Kilometer";
+    weg.umEinheit = "km";
+    weg.faktormodus = "1";
+    weg.umrechfaktor = "1000";
+
+    Tfktbaum liste;
+    Formelrechnung rechnung(liste);
+    Mitschrift mitschrift;
+    const Rechenergebnis e = rechnung.rechne(
+        "V=S/100", {kolvar::rechengroesse(gesucht), kolvar::rechengroesse(weg)}, "0.0", mitschrift);
+    EXPECT_EQ(e.text, "72,0");
+    EXPECT_EQ(mitschrift.zeilen,
+              QStringList({";S1 = Weg - Kilometer", "S1=2", ";S = Weg - Meter", "S=S1*1000",
+                           ";V = Geschwindigkeit - Meter pro Sekunde", "V=S/100", "V1=V*3,6",
+                           ";V1= Geschwindigkeit - Kilometer pro Stunde", "V1=", "72,0"}));
 }
 
 } // namespace
