@@ -152,6 +152,8 @@ void Tformumrech::baue_anzeige()
     wert->addWidget(extendEdit1);
 
     BitBtn1 = knopf(Anzeige, QStringLiteral("BitBtn1"), QStringLiteral("Rechne"));
+    // Enter in the value converts; it must not reach the close button.
+    BitBtn1->setDefault(true);
     BitBtn5 = knopf(Anzeige, QStringLiteral("BitBtn5"), QStringLiteral("Zahlenformat"));
 
     txtshape1 = new Ttxtshape(Anzeige);
