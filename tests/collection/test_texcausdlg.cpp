@@ -394,16 +394,31 @@ TEST_F(Fixture, ContentsPanelHidesShowsAndDrags)
     delete zweites.data();
 }
 
+// Notes the colours the window has while it is printed.
+struct DruckSeams : kolvar::ScriptedSeams {
+    QColor seite, fenster;
+    bool printWidget(QWidget& widget, bool withDialog) override
+    {
+        seite = widget.findChild<QScrollArea*>("ScrollBox1")->widget()->palette().color(QPalette::Window);
+        fenster = widget.palette().color(QPalette::Window);
+        return ScriptedSeams::printWidget(widget, withDialog);
+    }
+};
+
 TEST_F(Fixture, PrintingUsesWhiteAndRestoresTheColours)
 {
     waehle("Mechanik", "Bewegung", "Geschwindigkeit");
     const QColor gelb = w->ScrollBox1->widget()->palette().color(QPalette::Window);
     const QColor fenster = w->palette().color(QPalette::Window);
+    DruckSeams drucker;
+    kolvar::SeamsGuard druckerGuard(drucker);
     w->Drucken1->trigger();
-    ASSERT_EQ(seams.prints.size(), 1u);
-    EXPECT_EQ(seams.prints[0].kind, kolvar::ScriptedSeams::Print::Widget);
-    EXPECT_TRUE(seams.prints[0].withDialog);
-    EXPECT_EQ(seams.prints[0].widgetName, "excausdlg");
+    ASSERT_EQ(drucker.prints.size(), 1u);
+    EXPECT_EQ(drucker.prints[0].kind, kolvar::ScriptedSeams::Print::Widget);
+    EXPECT_TRUE(drucker.prints[0].withDialog);
+    EXPECT_EQ(drucker.prints[0].widgetName, "excausdlg");
+    EXPECT_EQ(drucker.seite, QColor(Qt::white));
+    EXPECT_EQ(drucker.fenster, QColor(Qt::white));
     EXPECT_EQ(w->ScrollBox1->widget()->palette().color(QPalette::Window), gelb);
     EXPECT_EQ(gelb, QColor(255, 255, 0));
     EXPECT_EQ(w->palette().color(QPalette::Window), fenster);
