@@ -498,6 +498,10 @@ TEST_F(Fixture, MainWindowOpensSeveralOwnedFormulaWindows)
         EXPECT_EQ(k->verzeichnis, haupt.verzeichnis);
     }
     EXPECT_EQ(excausdlg, fenster[1]);
+    // "Hauptmenü" brings the main window back.
+    haupt.hide();
+    qobject_cast<Texcausdlg*>(fenster[1])->SpeedButton5->click();
+    EXPECT_TRUE(haupt.isVisible());
     // The shell's data module was opened again on the same directory.
     fenster[0]->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
