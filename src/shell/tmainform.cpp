@@ -37,7 +37,7 @@ QFont arial13()
     return f;
 }
 
-// The hint of a speed button: the part before "|" is the tool tip, the part
+// The hint of a speed button: the text before "|" is the tool tip, the text
 // after it the long hint (empty on this window).
 void setHint(QWidget* w, const QString& hint)
 {

@@ -50,7 +50,7 @@ public:
     // module below it and loads the template tree.
     void FormCreate(const QString& programmdatei);
 
-    // The directory part of an executable's path with exactly one trailing
+    // The directory of an executable's path with exactly one trailing
     // "/" (the root stays "/").
     static QString programmverzeichnis(const QString& programmdatei);
 
