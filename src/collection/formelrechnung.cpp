@@ -155,7 +155,9 @@ Rechenergebnis Formelrechnung::rechne(const QString& rechnung,
         const Rechengroesse& g = groessen[i];
         const int satz = static_cast<int>(i) + 1;
         const QString& x = g.rechenvari;
-        if (g.Wert.isEmpty())
+        // A value of blanks only would leave "x=", which the engine takes
+        // for a question about x instead of a definition.
+        if (leerzeichenweg(g.Wert.toStdString()).empty())
             return abbruch(Status::WerteFehlen, satz);
         // A longer value would have to be cut into a different number.
         if (zeichenzahl(g.Wert) > maxWert)

@@ -119,6 +119,8 @@ std::vector<Fall> faelle()
           eigen("d", "1", "D", "4"), eigen("e", "1", "E", "5")},
          "0", Status::WerteFehlen, 4, {"A=1", "B=2"}, {";A = a - 1", "A=1", ";B = b - 1", "B=2"}, "G2 G3", "",
          kKeinWert},
+        {"Wert nur aus Leerzeichen fehlt", "V=S", {kV, eigen("Weg", "Meter", "S", " \t")}, "0", Status::WerteFehlen,
+         2, {}, {}, "", "", kKeinWert},
         {"abgewiesene Wertzeile", "V=S/T", {kV, eigen("Weg", "Meter", "S", "2+"), eigen("Zeit", "Sekunde", "T", "20")},
          "0", Status::Fehlerhaft, 2, {"S=2+"}, {}, "", "", kKeinWert},
         {"abgewiesene Abfrage", "V=S/T", {kV, weg, eigen("Zeit", "Sekunde", "T", "0")}, "0", Status::Fehlerhaft, 1,
