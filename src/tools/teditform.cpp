@@ -374,13 +374,12 @@ bool TEditForm::eventFilter(QObject* watched, QEvent* event)
         return false;
     }
     if (watched == Panel1) {
-        auto* maus = static_cast<QMouseEvent*>(event);
         switch (event->type()) {
         case QEvent::MouseButtonPress:
             ziehen = true;
             return true;
         case QEvent::MouseMove:
-            if (ziehen && maus->buttons() == Qt::LeftButton) {
+            if (auto* maus = static_cast<QMouseEvent*>(event); ziehen && maus->buttons() == Qt::LeftButton) {
                 const int x = centralWidget()->mapFromGlobal(maus->globalPosition().toPoint()).x();
                 zeigekolvar->setFixedWidth(qBound(0, x, centralWidget()->width() - Panel1->width()));
             } else {

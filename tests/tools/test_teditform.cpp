@@ -19,6 +19,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QTest>
@@ -285,6 +286,28 @@ TEST_F(EditFormTest, SideListFollowsTheProjectFormulasWhileVisible)
     f->Projektkolvarnanzeigen1->trigger();
     EXPECT_TRUE(f->zeigekolvar->isHidden());
     EXPECT_FALSE(f->SpeedButton7->isChecked());
+}
+
+TEST_F(EditFormTest, SplitterSetsTheListWidthWhileTheLeftButtonAloneIsHeld)
+{
+    TEditForm* f = neu();
+    f->Projektkolvarnanzeigen1Click();
+    QWidget* flaeche = f->centralWidget();
+    auto maus = [&](QEvent::Type typ, int x, Qt::MouseButtons knoepfe) {
+        const QPoint global = flaeche->mapToGlobal(QPoint(x, 80));
+        const Qt::MouseButton knopf = typ == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+        QMouseEvent e(typ, f->Panel1->mapFromGlobal(global), global, knopf, knoepfe, Qt::NoModifier);
+        QApplication::sendEvent(f->Panel1, &e);
+    };
+    maus(QEvent::MouseButtonPress, 165, Qt::LeftButton);
+    EXPECT_TRUE(f->ziehen);
+    maus(QEvent::MouseMove, 250, Qt::LeftButton);
+    EXPECT_EQ(f->zeigekolvar->maximumWidth(), 250);
+    // Another button held as well ends the drag; later moves change nothing.
+    maus(QEvent::MouseMove, 200, Qt::LeftButton | Qt::RightButton);
+    EXPECT_FALSE(f->ziehen);
+    maus(QEvent::MouseMove, 100, Qt::LeftButton);
+    EXPECT_EQ(f->zeigekolvar->maximumWidth(), 250);
 }
 
 TEST_F(EditFormTest, NumberFormatDialogCancelledChangesNothing)
