@@ -107,7 +107,6 @@ TEditForm::TEditForm(QWidget* parent) : QMainWindow(parent)
     // A new window calculates directly.
     DirektModus1Click();
     raender_setzen();
-    EditForm = this;
 }
 
 TEditForm::~TEditForm()
@@ -430,6 +429,7 @@ void registriereRechnenfenster(FensterRegister& fensterregister)
                                       fenster->zahlenformat = vorgaben->zahlenformat;
                                       fenster->winkelmodus = vorgaben->winkelmodus;
                                   }
+                                  EditForm = fenster;
                                   return fenster;
                               });
     // Output windows belong to the program as a whole; they go with the

@@ -58,7 +58,8 @@ void TEditForm::zeileeinfuegen(int index, const QString& zeile)
 void TEditForm::Memo1KeyDown(int key)
 {
     if ((key == Qt::Key_Return || key == Qt::Key_Enter) && direktmodus && projektliste) {
-        const int index = Memo1->textCursor().blockNumber();
+        // The line of the caret, or of the start of a selection.
+        const int index = Memo1->document()->findBlock(Memo1->textCursor().selectionStart()).blockNumber();
         const QString zeile = Memo1->document()->findBlockByNumber(index).text();
         const kolvar::DirectResult r = kolvar::handleDirectLine(*projektliste, zahlenformat, zeile);
         using Kind = kolvar::DirectResult::Kind;
