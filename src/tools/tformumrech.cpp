@@ -162,7 +162,7 @@ void Tformumrech::baue_anzeige()
     txtshape1->setShape(Ttxtshape::sstRoundRect);
     txtshape1->setBrush(QBrush(QColor(255, 255, 0)));
     txtshape1->setTextposx(12);
-    txtshape1->setTextposy(10);
+    txtshape1->setTextposy(14);
     txtshape1->setTag(1); // the box keeps the width the window gives it
     txtshape1->setFixedHeight(48);
 

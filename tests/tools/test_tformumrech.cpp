@@ -491,6 +491,9 @@ TEST_F(Umrechnung, ShippedGroupPicture)
     w.DBGrid1->setCurrentIndex(w.DBGrid1->model()->index(0, 0));
     EXPECT_TRUE(w.grab().save(testpaths::buildDir() + "/umrechnung_bearbeiten.png"));
     w.hide();
+    eintab->show();
+    EXPECT_TRUE(eintab->grab().save(testpaths::buildDir() + "/umrechnung_neu.png"));
+    eintab->hide();
 }
 
 } // namespace
