@@ -516,6 +516,8 @@ void Texcausdlg::baue_seiten()
         ComboBoxes[size_t(k)] = combo;
     }
     extendEdit1 = extendEdits[1];
+    // The result is not typed: it keeps the whole formatted number.
+    extendEdit1->setMaxLength(32767);
     extendEdit1->setToolTip(QStringLiteral("Klicken um das Ergebnis zu berechnen"));
     PageControl1->addTab(ScrollBox2, QStringLiteral("Rechnung"));
 
@@ -542,12 +544,11 @@ void Texcausdlg::baue_seiten()
 void Texcausdlg::verbinde()
 {
     // Commands whose targets come with the window file, the duplicate, the
-    // HTML output, the spreadsheet export and the calculation: present, but
-    // off until those exist.
+    // HTML output and the spreadsheet export: present, but off until those
+    // exist.
     for (QObject* o : std::initializer_list<QObject*>{
              ffnen1, Speichern1, Speichernunter1, SpeedButton4, SpeedButton14, saveas, Duplizieren1,
-             SpeedButton17, ausgabe, SpeedButton11, abellenkalkulation1, Rechne1, Speedrechne,
-             Rechnenfenster1, Speedrechfens})
+             SpeedButton17, ausgabe, SpeedButton11, abellenkalkulation1})
         m_ohneZiel.insert(o);
     for (const QObject* o : m_ohneZiel) {
         if (auto* a = qobject_cast<QAction*>(const_cast<QObject*>(o)))
@@ -579,6 +580,10 @@ void Texcausdlg::verbinde()
     connect(SpeedButton3, &QToolButton::clicked, this, &Texcausdlg::naechste);
     connect(VorhergehendeKolvar2, &QAction::triggered, this, &Texcausdlg::vorherclick);
     connect(SpeedButton7, &QToolButton::clicked, this, &Texcausdlg::vorherclick);
+    connect(Rechne1, &QAction::triggered, this, &Texcausdlg::Rechne1Click);
+    connect(Speedrechne, &QToolButton::clicked, this, &Texcausdlg::Rechne1Click);
+    connect(Rechnenfenster1, &QAction::triggered, this, &Texcausdlg::Rechnenfenster1Click);
+    connect(Speedrechfens, &QToolButton::clicked, this, &Texcausdlg::Rechnenfenster1Click);
     connect(Umformen2, &QAction::triggered, this, &Texcausdlg::umform);
     connect(SpeedButton8, &QToolButton::clicked, this, &Texcausdlg::umform);
     connect(Inhalt2, &QAction::triggered, this, &Texcausdlg::Inhalt2Click);
@@ -661,6 +666,10 @@ bool Texcausdlg::eventFilter(QObject* watched, QEvent* event)
                 return true;
             }
         }
+    } else if (event->type() == QEvent::MouseButtonRelease && watched == extendEdit1) {
+        // A click into the result edit asks for the result.
+        if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton && extendEdit1->isEnabled())
+            extendEdit1Click();
     } else if (event->type() == QEvent::FocusOut) {
         for (int k = 1; k <= maxGroessen; ++k)
             if (watched == extendEdits[size_t(k)])

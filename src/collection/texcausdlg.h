@@ -65,6 +65,8 @@ public:
     QString thema;
     QString inhalt;
     QString zahlenformat = QStringLiteral("0.000");
+    // True only during a run whose steps go into a new calculation window.
+    bool protokollieren = false;
     QString verzeichnis; // program directory with its trailing separator
     int merkewidth = 300;
     int suchpos = 0;
@@ -207,6 +209,7 @@ public:
     virtual void ladeeintrag();
     void ladegroessen();
     virtual void zeigeseiten();
+    // Rebuilds the example page from the records and the value edits.
     void zeigebeispiel();
     void werteuebernehmen();
     void umformungwechseln();
@@ -240,6 +243,11 @@ public slots:
     void WeiterClick();
 
     void umform();
+    // Calculates the sought quantity from the value edits (F10, "Rechne").
+    void Rechne1Click();
+    // The same with a transcript in a new calculation window.
+    void Rechnenfenster1Click();
+    void extendEdit1Click();
     void txtshape39MouseDown(Ttxtshape* sender);
     void ComboBox1Change(int index);
     void extendEdit2Exit();
@@ -286,6 +294,9 @@ private:
     void listensichtbar(QScrollArea* sichtbar);
     void ladebild();
     bool leseeinheiten(int k, QStringList& gemeldet);
+    // A new calculation window of the main window for a run's transcript,
+    // shown; nullptr when this build has none.
+    QWidget* neuesProtokollfenster();
 
     QSet<const QObject*> m_ohneZiel;
     QHash<const QObject*, bool> m_gewuenscht;

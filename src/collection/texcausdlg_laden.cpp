@@ -314,12 +314,6 @@ void Texcausdlg::zeigeseiten()
     zeigebeispiel();
 }
 
-void Texcausdlg::zeigebeispiel()
-{
-    // The worked example shows the last calculation; the calculation fills
-    // it in, and until then the page keeps its tab hidden.
-}
-
 void Texcausdlg::werteuebernehmen()
 {
     // Record 1 holds the result or the preset constant, not what is typed.

@@ -1,0 +1,146 @@
+// The formula window's calculation and its worked example: the typed values
+// go through the project-formula list, the result comes back in the picked
+// unit and the window's format, and the example page shows the formula with
+// the values put in. The lines themselves are built by Formelrechnung and the
+// example texts by baueBeispielseite; this file only connects them to the
+// window's controls and records.
+#include "collection/texcausdlg.h"
+
+#include "collection/beispielseite.h"
+#include "collection/formelrechnung.h"
+#include "controls/textendedit.h"
+#include "controls/ttxtshape.h"
+#include "platform/seams.h"
+#include "shell/tdialogkolvar.h"
+#include "shell/tmainform.h"
+#include "shell/windowfactory.h"
+
+#include <QLabel>
+#include <QMetaObject>
+#include <QPointer>
+#include <QScrollArea>
+#include <QTabWidget>
+#include <QToolButton>
+
+#include <vector>
+
+namespace {
+
+// The calculation window lives in a library the collection does not see; it
+// offers these two operations to other windows by name.
+constexpr const char* kZeileHinzufuegen = "zeilehinzufuegen";
+constexpr const char* kDirektModus = "DirektModus1Click";
+
+} // namespace
+
+QWidget* Texcausdlg::neuesProtokollfenster()
+{
+    if (!MainForm)
+        return nullptr;
+    kolvar::Fenstervorgaben vorgaben;
+    vorgaben.zahlenformat = zahlenformat;
+    QWidget* fenster = MainForm->fenster_erzeugen(kolvar::Fensterart::Rechnenfenster, vorgaben);
+    if (!fenster)
+        return nullptr;
+    // The transcript is read line by line as the engine took it, so the
+    // window must not be in program mode.
+    QMetaObject::invokeMethod(fenster, kDirektModus, Qt::DirectConnection);
+    fenster->show();
+    return fenster;
+}
+
+void Texcausdlg::Rechne1Click()
+{
+    // The commands are off without a calculation line; a stray click on a
+    // window showing a list must not calculate the formula shown before.
+    if (!rechenbar() || !projektliste)
+        return;
+
+    // The transcript window is made before any value is looked at, so a run
+    // that stops early still leaves the steps it took.
+    QPointer<QWidget> protokollfenster;
+    if (protokollieren)
+        protokollfenster = neuesProtokollfenster();
+
+    extendEdit1->clear();
+    groessen[1].Wert.clear();
+    std::vector<kolvar::Rechengroesse> satz;
+    for (int k = 1; k <= Anzahl; ++k) {
+        // Taken whole: the edits hold no more than a value may have, and a
+        // longer text is refused by the calculation instead of being cut.
+        if (k >= 2)
+            groessen[size_t(k)].Wert = extendEdits[size_t(k)]->text();
+        satz.push_back(kolvar::rechengroesse(groessen[size_t(k)]));
+    }
+
+    kolvar::KeinProtokoll ohne;
+    kolvar::Zeilenprotokoll mit([&protokollfenster](const QString& zeile) {
+        if (protokollfenster)
+            QMetaObject::invokeMethod(protokollfenster.data(), kZeileHinzufuegen, Qt::DirectConnection,
+                                      Q_ARG(QString, zeile));
+    });
+    kolvar::Rechenprotokoll& protokoll =
+        protokollfenster ? static_cast<kolvar::Rechenprotokoll&>(mit) : static_cast<kolvar::Rechenprotokoll&>(ohne);
+
+    kolvar::Formelrechnung rechnen(*projektliste);
+    const kolvar::Rechenergebnis e = rechnen.rechne(rechnung, satz, zahlenformat, protokoll);
+    if (!e.berechnet()) {
+        kolvar::showMessage(e.meldung());
+        return;
+    }
+    // The result edit takes no typing limit: the formatted result is kept
+    // whole, here and in the record.
+    extendEdit1->setText(e.text);
+    extendEdit1->setCursorPosition(0);
+    groessen[1].Wert = e.text;
+    zeigebeispiel();
+}
+
+void Texcausdlg::Rechnenfenster1Click()
+{
+    protokollieren = true;
+    Rechne1Click();
+    protokollieren = false;
+}
+
+void Texcausdlg::extendEdit1Click()
+{
+    Rechne1Click();
+}
+
+void Texcausdlg::zeigebeispiel()
+{
+    std::vector<kolvar::Beispielgroesse> satz;
+    for (int k = 1; k <= Anzahl; ++k)
+        satz.push_back(kolvar::beispielgroesse(groessen[size_t(k)], extendEdits[size_t(k)]->text()));
+    const kolvar::Beispielseite seite =
+        kolvar::baueBeispielseite(txtshape31->text(), rechnung, extendEdit1->text(), satz);
+
+    if (seite.ok) {
+        PageControl1->setTabVisible(2, true);
+        schalten(seite3btn, true);
+        schalten(SeiteBeispiel1, true);
+    }
+    txtshape30->setText(seite.formel);
+    // Without a result the page shows its one sentence and nothing else.
+    Label5->setVisible(seite.ok);
+    Label6->setVisible(seite.ok);
+    for (int i = 0; i < maxGroessen; ++i) {
+        Ttxtshape* zeile = beispielzeilen[size_t(i)];
+        const bool gezeigt = i < seite.zeilen.size();
+        if (gezeigt)
+            zeile->setText(seite.zeilen[i]);
+        zeile->setVisible(gezeigt);
+    }
+
+    // The page scrolls to whatever its longest line needs.
+    QWidget* flaeche = ScrollBox3->widget();
+    int rechtsRand = 500, unten = 400;
+    for (QWidget* w : flaeche->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (w->isVisibleTo(flaeche)) {
+            rechtsRand = std::max(rechtsRand, w->geometry().right() + 10);
+            unten = std::max(unten, w->geometry().bottom() + 10);
+        }
+    }
+    flaeche->setMinimumSize(rechtsRand, unten);
+}
