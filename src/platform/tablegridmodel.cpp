@@ -21,9 +21,13 @@ void TableGridModel::setTable(DataTable* table)
     beginResetModel();
     if (m_connection)
         disconnect(m_connection);
+    if (m_gone)
+        disconnect(m_gone);
     m_table = table;
-    if (table)
+    if (table) {
         m_connection = connect(table, &DataTable::dataChanged, this, &TableGridModel::tableChanged);
+        m_gone = connect(table, &QObject::destroyed, this, [this] { setTable(nullptr); });
+    }
     m_fields.clear();
     m_rows = 0;
     if (table && table->isActive()) {

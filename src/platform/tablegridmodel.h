@@ -20,7 +20,8 @@ class TableGridModel : public QAbstractTableModel {
 public:
     explicit TableGridModel(DataTable* table = nullptr, QObject* parent = nullptr);
 
-    // nullptr detaches the grid: it shows nothing until a table is set again.
+    // nullptr detaches the grid: it shows nothing until a table is set
+    // again. A table that is destroyed detaches itself.
     void setTable(DataTable* table);
     DataTable* table() const { return m_table; }
 
@@ -69,6 +70,7 @@ private:
     int m_current = -1;
     bool m_readOnly = false;
     QMetaObject::Connection m_connection;
+    QMetaObject::Connection m_gone;
 };
 
 // Binds view to model: the view shows the model, its current row follows the

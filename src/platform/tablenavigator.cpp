@@ -152,9 +152,13 @@ void TableNavigator::setTable(DataTable* table)
 {
     if (m_connection)
         disconnect(m_connection);
+    if (m_gone)
+        disconnect(m_gone);
     m_table = table;
-    if (table)
+    if (table) {
         m_connection = connect(table, &DataTable::dataChanged, this, &TableNavigator::updateButtons);
+        m_gone = connect(table, &QObject::destroyed, this, [this] { setTable(nullptr); });
+    }
     updateButtons();
 }
 

@@ -22,7 +22,8 @@ public:
 
     explicit TableNavigator(QWidget* parent = nullptr);
 
-    // nullptr detaches the bar: every button is disabled.
+    // nullptr detaches the bar: every button is disabled. A table that is
+    // destroyed detaches itself.
     void setTable(DataTable* table);
     DataTable* table() const { return m_table; }
 
@@ -46,6 +47,7 @@ private:
     std::array<QToolButton*, kButtons> m_buttons{};
     bool m_confirmDelete = true;
     QMetaObject::Connection m_connection;
+    QMetaObject::Connection m_gone;
 };
 
 } // namespace kolvar

@@ -16,6 +16,8 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 using kolvar::DataTable;
 using kolvar::FieldType;
 using kolvar::TableGridModel;
@@ -159,6 +161,18 @@ TEST_F(GridTest, ClosingAndLoadingReshapeTheGrid)
     EXPECT_EQ(m.rowCount(), 0);
     table.next(); // a detached grid no longer listens
     EXPECT_EQ(m.currentRow(), -1);
+
+    // A grid and a bar outlive a table that goes away.
+    auto kurz = std::make_unique<DataTable>();
+    ASSERT_TRUE(kurz->open(file));
+    m.setTable(kurz.get());
+    TableNavigator nav;
+    nav.setTable(kurz.get());
+    ASSERT_EQ(m.rowCount(), 3);
+    kurz.reset();
+    EXPECT_EQ(m.rowCount(), 0);
+    EXPECT_EQ(nav.table(), nullptr);
+    EXPECT_FALSE(nav.button(TableNavigator::Next)->isEnabled());
 }
 
 // Which buttons a person can press, per state of the table.
