@@ -397,6 +397,7 @@ bool TEditForm::eventFilter(QObject* watched, QEvent* event)
 
 void TEditForm::ausgabefenster_aufnehmen(TEditForm* fenster)
 {
+    anwendungsfenster().removeAll(QPointer<TEditForm>());
     anwendungsfenster().append(fenster);
 }
 
