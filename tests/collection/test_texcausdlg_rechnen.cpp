@@ -11,6 +11,7 @@
 #include "shell/tdialogkolvar.h"
 
 #include <QAction>
+#include <QFontMetrics>
 #include <QTabWidget>
 #include <QTest>
 #include <QToolButton>
@@ -60,6 +61,21 @@ struct Rechnen : FormelFixture {
 
     // Picks a unit as the user does, by the combo's item.
     void einheit(int k, int item) { emit w->ComboBoxes[size_t(k)]->activated(item); }
+
+    // Whether a display draws its whole formula inside itself.
+    static bool ganzSichtbar(const Ttxtshape* s)
+    {
+        const kolvar::MarkupLayout l = s->layout();
+        const int zelle = QFontMetrics(s->font()).height();
+        for (const kolvar::MarkupTextOp& t : l.texts)
+            if (t.pos.y() < 0 || t.pos.y() + zelle > s->height())
+                return false;
+        for (const kolvar::MarkupLineOp& linie : l.lines)
+            for (const QPoint& p : linie.points)
+                if (p.y() < 0 || p.y() >= s->height())
+                    return false;
+        return true;
+    }
 
     // The example page's lines that are shown, in order.
     QStringList beispielzeilen() const
@@ -121,6 +137,16 @@ TEST_F(Rechnen, GivenValuesAndPickedUnitsGiveTheResultAndItsExample)
 
         EXPECT_EQ(w->txtshape30->text(), f.formel);
         EXPECT_EQ(beispielzeilen(), f.zeilen);
+        // Fractions stay whole, and each line starts below the one before.
+        const Ttxtshape* vorher = w->txtshape30;
+        EXPECT_TRUE(ganzSichtbar(vorher));
+        for (const Ttxtshape* s : w->beispielzeilen) {
+            if (s->isHidden())
+                continue;
+            EXPECT_TRUE(ganzSichtbar(s)) << s->objectName().toStdString();
+            EXPECT_GT(s->y(), vorher->geometry().bottom()) << s->objectName().toStdString();
+            vorher = s;
+        }
         EXPECT_FALSE(w->Label5->isHidden());
         EXPECT_FALSE(w->Label6->isHidden());
         EXPECT_TRUE(w->PageControl1->isTabVisible(2));
