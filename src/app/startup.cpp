@@ -10,6 +10,7 @@
 #include "shell/tmainform.h"
 #include "shell/tneuedateidlg.h"
 #include "shell/tzahlenform.h"
+#include "tools/teditform.h"
 #include "tools/teintabdlg.h"
 #include "tools/tformumrech.h"
 
@@ -91,6 +92,7 @@ void Programm::starten()
     MainForm->dialog_eintragen(Dialogfenster::formumrech, formumrech);
     MainForm->dialog_eintragen(Dialogfenster::inflizen, inflizen);
     registriereKolvarfenster(m_register);
+    registriereRechnenfenster(m_register);
     MainForm->setWindowFactory(&m_register);
 
     MainForm->projekt_laden(MainForm->verzeichnis + QStringLiteral("Standard.pro"));
