@@ -20,7 +20,7 @@ import math
 import os
 import re
 import sys
-from decimal import Decimal, getcontext
+from decimal import ROUND_HALF_UP, Decimal, getcontext
 from fractions import Fraction
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
@@ -62,6 +62,9 @@ def engine_number(x):
         if mant.endswith(".0"):
             mant = mant[:-2]
         return mant.replace(".", ",") + "E" + str(int(exp))
+    # 1e15 and 1e16 come out of repr as "1000000000000000.0": no ",0" tail
+    if r.endswith(".0"):
+        r = r[:-2]
     return r.replace(".", ",")
 
 
@@ -82,10 +85,14 @@ def show_number(text):
 
 
 def round_sig(x, digits):
+    """Rounds to significant digits the way one does by hand: on the decimal
+    text of the value, halves away from zero (98066,5 gives 98067, where
+    binary rounding to even would give 98066)."""
     if x == 0:
         return 0.0
-    e = math.floor(math.log10(abs(x)))
-    return round(x, digits - 1 - e)
+    d = Decimal(repr(float(x)))
+    step = Decimal(1).scaleb(d.adjusted() - digits + 1)
+    return float(d.quantize(step, rounding=ROUND_HALF_UP))
 
 
 def result_text(x, digits=5):

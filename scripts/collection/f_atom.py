@@ -71,7 +71,8 @@ formula("Zerfallsgesetz mit der Halbwertszeit",
         (r"{NK0}={NK}\m2\u({T}/{THALB})", "NK0=NK*2^(T/THALB)"),
         (r"{T}={THALB}\m\f(ln({NK0}/{NK});ln 2)", "T=THALB*LN(NK0/NK)/LN(2)"),
         (r"{THALB}=\f({T}\mln 2;ln({NK0}/{NK}))", "THALB=T*LN(2)/LN(NK0/NK)"),
-        ex=dict(NK0=1e6, T=20, THALB=8), text="Iod-131 (Halbwertszeit etwa 8 Tage) nach 20 Tagen; die Zeiten in derselben Einheit.")
+        ex=dict(NK0=1e6, T=1728000, THALB=691200),
+        text="Iod-131 (Halbwertszeit etwa 8 Tage = 691 200 s) nach 20 Tagen (1 728 000 s).")
 formula("Aktivität",
         (r"{AKT}={LZ}\m{NK}", "AKT=LZ*NK"),
         (r"{LZ}=\f({AKT};{NK})", "LZ=AKT/NK"),

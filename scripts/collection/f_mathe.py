@@ -38,7 +38,7 @@ formula("Trapez: Flächeninhalt",
         (r"{SA}=\f(2\m{FL};{H})-{SC}", "SA=2*FL/H-SC"),
         (r"{SC}=\f(2\m{FL};{H})-{SA}", "SC=2*FL/H-SA"),
         (r"{H}=\f(2\m{FL};{SA}+{SC})", "H=2*FL/(SA+SC)"),
-        ex=dict(SA=8, SC=5, H=4), text="Die parallelen Seiten a und c sind 8 cm und 5 cm lang, die Höhe 4 cm.")
+        ex=dict(SA=8, SC=5, H=4), text="Ein Beet hat die Form eines Trapezes: die parallelen Seiten a und c sind 8 m und 5 m lang, die Höhe 4 m.")
 formula("Kreis: Flächeninhalt",
         (r"{FL}=\c(p)\m{RADIUS}\u(2)", "FL=π*RADIUS^2"),
         (r"{RADIUS}=\w(\f({FL};\c(p)))", "RADIUS=SQRT(FL/π)"),
@@ -114,7 +114,7 @@ formula("Sinus im rechtwinkligen Dreieck",
         (r"{SA}={SC}\msin {ALPHA}", "SA=SC*SIN(RAD(ALPHA))"),
         (r"{SC}=\f({SA};sin {ALPHA})", "SC=SA/SIN(RAD(ALPHA))"),
         (r"{ALPHA}=sin\u(-1)(\f({SA};{SC}))", "ALPHA=GRAD(ARCSIN(SA/SC))"),
-        ex=dict(SC=10, ALPHA=30), text="Die Hypotenuse c ist 10 cm lang, α liegt der Seite a gegenüber.")
+        ex=dict(SC=10, ALPHA=30), text="Die Hypotenuse c ist 10 m lang, α liegt der Seite a gegenüber.")
 formula("Sinussatz",
         (r"{SA}=\f({SB}\msin {ALPHA};sin {BETAW})", "SA=SB*SIN(RAD(ALPHA))/SIN(RAD(BETAW))"),
         (r"{SB}=\f({SA}\msin {BETAW};sin {ALPHA})", "SB=SA*SIN(RAD(BETAW))/SIN(RAD(ALPHA))"),

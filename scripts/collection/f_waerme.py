@@ -226,16 +226,20 @@ formula("Erster Hauptsatz",
         (r"{W}={DUI}-{QW}", "W=DUI-QW"),
         ex=dict(QW=5000, W=1200), text="Einem Gas werden 5 kJ Wärme zugeführt und 1,2 kJ Arbeit an ihm verrichtet.")
 formula("Volumenänderungsarbeit bei konstantem Druck",
-        (r"{W}={DRUCK}\m{DVOL}", "W=DRUCK*DVOL"),
-        (r"{DRUCK}=\f({W};{DVOL})", "DRUCK=W/DVOL"),
-        (r"{DVOL}=\f({W};{DRUCK})", "DVOL=W/DRUCK"),
-        ex=dict(DRUCK=200000, DVOL=0.003))
+        (r"{W}=-{DRUCK}\m{DVOL}", "W=-DRUCK*DVOL"),
+        (r"{DRUCK}=-\f({W};{DVOL})", "DRUCK=-W/DVOL"),
+        (r"{DVOL}=-\f({W};{DRUCK})", "DVOL=-W/DRUCK"),
+        ex=dict(DRUCK=200000, DVOL=0.003),
+        text="Ein Gas dehnt sich bei 2 bar um 3 l aus. W ist wie im ersten Hauptsatz die am Gas "
+             "verrichtete Arbeit; gibt das Gas Arbeit ab, ist sie negativ.")
 formula("Volumenänderungsarbeit bei konstanter Temperatur",
-        (r"{W}={DRUCKA}\m{VOLA}\mln \f({VOLB};{VOLA})", "W=DRUCKA*VOLA*LN(VOLB/VOLA)"),
-        (r"{DRUCKA}=\f({W};{VOLA}\mln({VOLB}/{VOLA}))", "DRUCKA=W/(VOLA*LN(VOLB/VOLA))"),
-        (r"{VOLB}={VOLA}\me\u({W}/({DRUCKA}\m{VOLA}))", "VOLB=VOLA*EXP(W/(DRUCKA*VOLA))"),
+        (r"{W}=-{DRUCKA}\m{VOLA}\mln \f({VOLB};{VOLA})", "W=-DRUCKA*VOLA*LN(VOLB/VOLA)"),
+        (r"{DRUCKA}=-\f({W};{VOLA}\mln({VOLB}/{VOLA}))", "DRUCKA=-W/(VOLA*LN(VOLB/VOLA))"),
+        (r"{VOLB}={VOLA}\me\u(-{W}/({DRUCKA}\m{VOLA}))", "VOLB=VOLA*EXP(-W/(DRUCKA*VOLA))"),
         ex=dict(DRUCKA=100000, VOLA=0.01, VOLB=0.02),
-        text="10 l Gas bei 1000 hPa dehnen sich bei gleicher Temperatur auf 20 l aus. Nach V₁ ist die Gleichung nicht geschlossen auflösbar.")
+        text="10 l Gas bei 1000 hPa dehnen sich bei gleicher Temperatur auf 20 l aus. W ist die am Gas "
+             "verrichtete Arbeit, bei der Ausdehnung also negativ. Nach V₁ ist die Gleichung nicht "
+             "geschlossen auflösbar.")
 formula("Wirkungsgrad der Carnot-Maschine",
         (r"{ETA}=1-\f({TKB};{TKA})", "ETA=1-TKB/TKA"),
         (r"{TKB}={TKA}\m(1-{ETA})", "TKB=TKA*(1-ETA)"),

@@ -126,7 +126,9 @@ def plain(text):
         if cmd in "fz":
             num = "(%s)" % a[0] if _needs_brackets(a[0]) else a[0]
             den = "(%s)" % a[1] if _needs_brackets(a[1]) else a[1]
-            out.append(num + "/" + den)
+            # after a function name the whole fraction is its argument: "ln (V₂/V₁)", not "ln V₂/V₁"
+            after_function = re.search(r"(?:ln|lg|sin|cos|tan) ?$", "".join(out))
+            out.append(("(%s/%s)" if after_function else "%s/%s") % (num, den))
         elif cmd in "rw":
             out.append("√(%s)" % a[0] if _needs_brackets(a[0]) or len(a[0]) > 1 else "√" + a[0])
         elif cmd == "c":

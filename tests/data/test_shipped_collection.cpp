@@ -194,6 +194,60 @@ QStringList exampleLines(const QString& beispiel)
     return {};
 }
 
+
+// The value the worked example states as its result: the number after the
+// last " = " of the "Lösung:" line as a whole number of units of its last
+// digit ("1,9805·10²⁰" is 19805 units of 10¹⁶, "133530" 13353 units of 10¹).
+struct StatedResult {
+    long double units = 0;
+    int place = 0;
+};
+
+bool statedResult(const QString& beispiel, StatedResult& out)
+{
+    static const QRegularExpression number(
+        QStringLiteral("^(-?)(\\d+)(?:,(\\d+))?(?:·10([⁻⁰¹²³⁴⁵⁶⁷⁸⁹]+))?"));
+    for (const QString& line : beispiel.split(QRegularExpression(QStringLiteral("\r?\n")))) {
+        if (!line.startsWith(QStringLiteral("Lösung: ")))
+            continue;
+        const qsizetype at = line.lastIndexOf(QStringLiteral(" = "));
+        const QRegularExpressionMatch m = number.match(line.mid(at + 3));
+        if (at < 0 || !m.hasMatch())
+            return false;
+        QString digits = m.captured(2) + m.captured(3);
+        int place = -int(m.captured(3).size());
+        QString power = m.captured(4);
+        const QString super = QStringLiteral("⁰¹²³⁴⁵⁶⁷⁸⁹");
+        for (QChar& c : power)
+            c = c == QChar(0x207B) ? QLatin1Char('-') : QChar(char16_t(u'0' + super.indexOf(c)));
+        place += power.isEmpty() ? 0 : power.toInt();
+        while (digits.size() > 1 && digits.endsWith(QLatin1Char('0'))) {
+            digits.chop(1);
+            ++place;
+        }
+        out.units = std::stold(digits.toStdString()) * (m.captured(1).isEmpty() ? 1 : -1);
+        out.place = place;
+        return true;
+    }
+    return false;
+}
+
+// True when stated is value rounded as by hand to five significant digits,
+// a half away from zero (98066,5 Pa is 98067 Pa), trailing zeros dropped.
+bool roundsTo(long double value, const StatedResult& stated)
+{
+    if (value == 0 || stated.units == 0)
+        return value == 0 && stated.units == 0;
+    if ((value < 0) != (stated.units < 0))
+        return false;
+    const int fifth = int(std::floor(std::log10(std::fabs(value)))) - 4;
+    const int place = std::min(fifth, stated.place);
+    const long double scaled = std::fabs(value) * std::pow(10.0L, -place);
+    const long double want = std::fabs(stated.units) * std::pow(10.0L, stated.place - place);
+    const long double noise = 1e-9L * scaled;
+    return scaled - want >= -0.5L - noise && scaled - want < 0.5L - noise;
+}
+
 } // namespace
 
 TEST(ShippedCollection, TablesLoadWithTheLayoutTheProgramReads)
@@ -417,6 +471,12 @@ TEST(ShippedCollection, RearrangementsAgreeAndExamplesRun)
             long double y = 0;
             EXPECT_TRUE(send(list, lines.last(), &y)) << str(c.where(r)) << ": " << str(lines.last());
             EXPECT_TRUE(std::isfinite(double(y))) << str(c.where(r));
+            // ...and its result is the one the example states.
+            StatedResult stated;
+            ASSERT_TRUE(statedResult(c.formulas.at(r, QStringLiteral("BEISPIEL")), stated))
+                << str(c.where(r)) << ": no result stated";
+            EXPECT_TRUE(roundsTo(y, stated)) << str(c.where(r)) << ": calculated " << double(y) << ", stated "
+                                             << double(stated.units) << " * 10^" << stated.place;
         }
 
         // The usual form computes the sought value from the example's givens...
