@@ -18,7 +18,7 @@
     <ROW Groesse="Spezifischer elektrischer Widerstand (20 °C)" Symbol="\c(r)" Einheit="\c(W)\mm" DATEI="spezwtab.cds" Variable="RHOEL"/>
     <ROW Groesse="Schmelztemperatur (1013,25 hPa)" Symbol="\c(J)\d(S)" Einheit="°C" DATEI="schmelzt.cds" Variable="THETAS"/>
     <ROW Groesse="Siedetemperatur (1013,25 hPa)" Symbol="\c(J)\d(V)" Einheit="°C" DATEI="siedet.cds" Variable="THETAV"/>
-    <ROW Groesse="Längenausdehnungskoeffizient (20 °C)" Symbol="\c(a)" Einheit="1/K" DATEI="ausdehn.cds" Variable="ALPHAL"/>
+    <ROW Groesse="Längenausdehnungskoeffizient (25 °C)" Symbol="\c(a)" Einheit="1/K" DATEI="ausdehn.cds" Variable="ALPHAL"/>
     <ROW Groesse="Brechzahl (Natrium-D-Linie, 589 nm)" Symbol="n" DATEI="brechz.cds" Variable="BZ"/>
     <ROW Groesse="Wärmeleitfähigkeit (25 °C)" Symbol="\c(l)" Einheit="W/(m\mK)" DATEI="waermlei.cds" Variable="LAMBDAW"/>
     <ROW Groesse="Spezifische Schmelzwärme" Symbol="q\d(s)" Einheit="J/kg" DATEI="schmelzw.cds" Variable="QSCHM"/>

@@ -58,6 +58,15 @@ formula("Energie einer Ladung nach einer Beschleunigungsspannung",
         (r"{U}=\f({WKE};{QE})", "U=WKE/QE"),
         (r"{QE}=\f({WKE};{U})", "QE=WKE/U"),
         ex=dict(U=1000), text="Ein Elektron durchläuft eine Spannung von 1000 V.")
+formula("Faradaysches Gesetz der Elektrolyse",
+        (r"{M}=\f({MMOL}\m{I}\m{T};{ZWERT}\m{FARADAY})", "M=MMOL*I*T/(ZWERT*FARADAY)"),
+        (r"{MMOL}=\f({M}\m{ZWERT}\m{FARADAY};{I}\m{T})", "MMOL=M*ZWERT*FARADAY/(I*T)"),
+        (r"{I}=\f({M}\m{ZWERT}\m{FARADAY};{MMOL}\m{T})", "I=M*ZWERT*FARADAY/(MMOL*T)"),
+        (r"{T}=\f({M}\m{ZWERT}\m{FARADAY};{MMOL}\m{I})", "T=M*ZWERT*FARADAY/(MMOL*I)"),
+        (r"{ZWERT}=\f({MMOL}\m{I}\m{T};{M}\m{FARADAY})", "ZWERT=MMOL*I*T/(M*FARADAY)"),
+        (r"{FARADAY}=\f({MMOL}\m{I}\m{T};{M}\m{ZWERT})", "FARADAY=MMOL*I*T/(M*ZWERT)"),
+        ex=dict(MMOL=0.063546, I=2, T=3600, ZWERT=2),
+        text="Aus einer Kupfersulfatlösung (Cu²⁺, 63,546 g/mol) wird eine Stunde lang mit 2 A Kupfer abgeschieden.")
 
 topic("Schaltungen")
 formula("Reihenschaltung zweier Widerstände",
@@ -182,15 +191,6 @@ formula("Bahnradius geladener Teilchen im Magnetfeld",
         (r"{B}=\f({M}\m{V};{RADIUS}\m{Q})", "B=M*V/(RADIUS*Q)"),
         ex=dict(M=9.1093837015e-31, V=1e7, Q=1.602176634e-19, B=0.001),
         text="Ein Elektron fliegt mit 10 000 km/s senkrecht in ein Feld von 1 mT.")
-formula("Faradaysches Gesetz der Elektrolyse",
-        (r"{M}=\f({MMOL}\m{I}\m{T};{ZWERT}\m{FARADAY})", "M=MMOL*I*T/(ZWERT*FARADAY)"),
-        (r"{MMOL}=\f({M}\m{ZWERT}\m{FARADAY};{I}\m{T})", "MMOL=M*ZWERT*FARADAY/(I*T)"),
-        (r"{I}=\f({M}\m{ZWERT}\m{FARADAY};{MMOL}\m{T})", "I=M*ZWERT*FARADAY/(MMOL*T)"),
-        (r"{T}=\f({M}\m{ZWERT}\m{FARADAY};{MMOL}\m{I})", "T=M*ZWERT*FARADAY/(MMOL*I)"),
-        (r"{ZWERT}=\f({MMOL}\m{I}\m{T};{M}\m{FARADAY})", "ZWERT=MMOL*I*T/(M*FARADAY)"),
-        (r"{FARADAY}=\f({MMOL}\m{I}\m{T};{M}\m{ZWERT})", "FARADAY=MMOL*I*T/(M*ZWERT)"),
-        ex=dict(MMOL=0.063546, I=2, T=3600, ZWERT=2),
-        text="Aus einer Kupfersulfatlösung (Cu²⁺, 63,546 g/mol) wird eine Stunde lang mit 2 A Kupfer abgeschieden.")
 
 topic("Wechselstrom")
 formula("Effektivwert der Wechselspannung",

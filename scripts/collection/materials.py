@@ -142,7 +142,7 @@ TABLES = [
         ("Wasser", "99,97"),
         ("Wasserstoff", "-252,9"),
     ]),
-    Table("Längenausdehnungskoeffizient (20 °C)", "\\c(a)", "1/K", "ausdehn.cds", "ALPHAL", [
+    Table("Längenausdehnungskoeffizient (25 °C)", "\\c(a)", "1/K", "ausdehn.cds", "ALPHAL", [
         ("Aluminium", "23,1E-6"),
         ("Blei", "28,9E-6"),
         ("Eisen", "11,8E-6"),
