@@ -82,10 +82,12 @@ bool zellbezug(int& column, int& row, std::string_view reference)
 
     // The row is the rest as a whole: an optional sign and digits, nothing else.
     std::string_view rest = reference.substr(letters);
-    if (!rest.empty() && rest.front() == '+')
+    if (!rest.empty() && rest.front() == '+') {
         rest.remove_prefix(1);
-    if (rest.empty() || rest.front() == '+')
-        return false;
+        // One sign only: from_chars would still take the "-" of "+-1".
+        if (rest.empty() || !isDigit(rest.front()))
+            return false;
+    }
     int value = 0;
     const auto [end, ec] = std::from_chars(rest.data(), rest.data() + rest.size(), value);
     if (ec != std::errc() || end != rest.data() + rest.size())
@@ -132,7 +134,6 @@ void strzuzahl(std::string_view s, long double& value, int& code)
     while (i < n && isDigit(s[i]))
         addDigit(s[i++]);
     const std::string_view intDigits = s.substr(intStart, i - intStart);
-    const bool nonzeroInteger = mantissa != 0;
     std::string_view fracDigits;
     if (i < n && s[i] == ',') {
         const std::size_t fracStart = ++i;
@@ -195,7 +196,16 @@ void strzuzahl(std::string_view s, long double& value, int& code)
         (void)end;
         if (ec == std::errc::result_out_of_range) {
             // Too small to hold is zero; too large cannot be a value at all.
-            const bool tooSmall = hasExponent ? negativeExponent : !nonzeroInteger;
+            // Which one it is follows from the power of ten of the first
+            // significant digit, not from the exponent's sign alone: a long
+            // run of digits before "E-10" is still far too large.
+            long lead = 0;
+            const std::size_t firstInt = intDigits.find_first_not_of('0');
+            if (firstInt != std::string_view::npos)
+                lead = exponent + static_cast<long>(intDigits.size() - firstInt) - 1;
+            else
+                lead = exponent - static_cast<long>(fracDigits.find_first_not_of('0')) - 1;
+            const bool tooSmall = lead < 0;
             if (!tooSmall) {
                 code = static_cast<int>(n);
                 return;

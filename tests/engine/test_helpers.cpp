@@ -63,6 +63,10 @@ TEST(Zellbezug, ReadsColumnLettersAndRow)
         {"12", false, 0, 0},
         {"", false, 0, 0},
         {"A 1", false, 0, 0},
+        {"A+5", true, 1, 5},
+        {"A-1", true, 1, -1},
+        {"A+-1", false, 0, 0},
+        {"A+", false, 0, 0},
         {"A99999999999", false, 0, 0},
     };
     for (const Case& c : cases) {
@@ -116,6 +120,26 @@ TEST(Strzuzahl, ReadsDecimalCommaNumbers)
         {"1 ", 2, 0},
         {"1E5000", 6, 0},
     };
+    // Beyond the extended range in either direction, whatever the exponent's
+    // sign says: a huge mantissa scaled down a little stays huge, a tiny one
+    // scaled up a little stays tiny.
+    const std::string hugeScaledDown = "1" + std::string(5000, '0') + "E-10";
+    const std::string tinyScaledUp = "0," + std::string(5000, '0') + "1E+10";
+    const std::string hugePlain = std::string(5000, '9');
+    const Case extremes[] = {
+        {hugeScaledDown.c_str(), int(hugeScaledDown.size()), 0},
+        {tinyScaledUp.c_str(), 0, 0.0L},
+        {hugePlain.c_str(), int(hugePlain.size()), 0},
+    };
+    for (const Case& c : extremes) {
+        long double value = -1;
+        int code = -1;
+        strzuzahl(c.text, value, code);
+        EXPECT_EQ(code, c.code) << std::string(c.text).substr(0, 12);
+        if (c.code == 0) {
+            EXPECT_EQ(value, c.value);
+        }
+    }
     for (const Case& c : cases) {
         long double value = -1;
         int code = -1;
