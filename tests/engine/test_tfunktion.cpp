@@ -178,6 +178,8 @@ TEST_F(Language, BuiltInFunctions)
         {"FAK(20)", Outcome::Value, 2432902008176640000.0L},
         {"FAK(2,5)", Outcome::Fails},
         {"FAK(-3)", Outcome::Fails},
+        // The largest factorial inside the extended range.
+        {"FAK(1754)", Outcome::Value, std::exp(std::lgamma(1755.0L)), "", 0, 1e-12L},
         {"FAK(1755)", Outcome::Fails},
         {"ARCSIN(1)", Outcome::Value, kPi / 2},
         {"ARCSIN(-1)", Outcome::Value, -kPi / 2},
@@ -247,12 +249,14 @@ TEST_F(Language, FixedCapacities)
                + std::string(static_cast<std::size_t>(depth), ')');
     };
     const std::string fifty = sum(50);     // 99 postfix tokens
+    const std::string full = "-" + fifty;  // 100: the queue exactly full
     const std::string fiftyOne = sum(51);  // 101
     const std::string hundredOne = sum(101);
     const std::string deep = nested(49);   // with the outer group, 50 on the stack
     const std::string tooDeep = nested(50);
     const Case cases[] = {
         {fifty.c_str(), Outcome::Value, 50},
+        {full.c_str(), Outcome::Value, 48},
         {fiftyOne.c_str(), Outcome::NoCompile},
         {hundredOne.c_str(), Outcome::NoCompile},
         {deep.c_str(), Outcome::Value, 1},
