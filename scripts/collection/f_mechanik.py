@@ -161,7 +161,7 @@ formula("Federkraft (Hookesches Gesetz)",
         (r"{D}=\f({F};{S})", "D=F/S"),
         (r"{S}=\f({F};{D})", "S=F/D"),
         ex=dict(D=200, S=0.05), text="Eine Feder mit 200 N/m wird um 5 cm gedehnt.")
-formula("Kraftstoß",
+formula("Kraftstoß: mittlere Kraft aus der Impulsänderung",
         (r"{F}=\f({M}\m{DV};{DT})", "F=M*DV/DT"),
         (r"{M}=\f({F}\m{DT};{DV})", "M=F*DT/DV"),
         (r"{DV}=\f({F}\m{DT};{M})", "DV=F*DT/M"),
