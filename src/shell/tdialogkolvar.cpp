@@ -6,6 +6,7 @@
 #include "platform/seams.h"
 #include "platform/textfile.h"
 #include "shell/dateizeigen.h"
+#include "shell/screenplacement.h"
 #include "shell/tzahlenform.h"
 
 #include <QGridLayout>
@@ -216,6 +217,12 @@ Tdialogkolvar::~Tdialogkolvar()
 
 void Tdialogkolvar::showEvent(QShowEvent* event)
 {
+    // Centred on the screen the first time; later showings keep the place
+    // the user gave it.
+    if (!m_centred) {
+        kolvar::placeAtScreenCentre(*this);
+        m_centred = true;
+    }
     QDialog::showEvent(event);
     FormActivate();
 }

@@ -82,6 +82,7 @@ private:
     void einfuegen(const QString& text, int rueck);
 
     QString m_verzeichnis;
+    bool m_centred = false;
 };
 
 // The shared instance, created at start-up, and the project-formula list it owns.

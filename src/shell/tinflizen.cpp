@@ -35,9 +35,8 @@ QString Tinflizen::infotext()
         "\n"
         "Die Hilfe (Taste F1) beschreibt alle Fenster und die Formelsprache.\n"
         "\n"
-        "Kolvar ist freie Software. Es wird ohne jede Gewähr für die "
-        "Richtigkeit der Formeln und Ergebnisse geliefert; prüfen Sie wichtige "
-        "Ergebnisse stets nach.\n"
+        "Kolvar wird ohne jede Gewähr für die Richtigkeit der Formeln und "
+        "Ergebnisse geliefert; prüfen Sie wichtige Ergebnisse stets nach.\n"
         "\n"
         "Homepage: https://kolvar.example.org/");
 }

@@ -71,8 +71,9 @@ TEST_F(DialogkolvarTest, ValuesFollowTheSharedNumberFormat)
     Tzahlenform fmt;
     zahlenform = &fmt;
     fmt.zahlenformat = QStringLiteral("0.000");
-    define("a = 5"); // blanks are removed before the value query
-    EXPECT_EQ(lines(dlg->ListBox1), QStringList{"a=5,000"});
+    define("a = 5"); // blanks and tabs are removed before the value query
+    define("b\t=\ta*2");
+    EXPECT_EQ(lines(dlg->ListBox1), (QStringList{"a=5,000", "b=10,000"}));
     zahlenform = nullptr;
 }
 

@@ -12,6 +12,9 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <clocale>
+#include <string>
+
 using kolvar::ScriptedSeams;
 using kolvar::SeamsGuard;
 
@@ -84,6 +87,12 @@ TEST(Tzahlenform, PreviewFollowsTheTypedPatternWhateverTheLocale)
     pruefeVorschau(dlg, "German locale");
     QLocale::setDefault(vorher);
     qputenv("LANG", lang);
+    // Nor does the C library's idea of the decimal separator count.
+    const std::string cVorher = std::setlocale(LC_NUMERIC, nullptr);
+    for (const char* name : {"en_US.UTF-8", "de_DE.UTF-8"})
+        if (std::setlocale(LC_NUMERIC, name))
+            pruefeVorschau(dlg, name);
+    std::setlocale(LC_NUMERIC, cVorher.c_str());
 
     // Typing key by key rebuilds the preview on every change.
     dlg.FormatEdit->clear();
