@@ -39,9 +39,12 @@ void checkList(const Tfktbaum& liste)
     }
 }
 
-// One evaluation may take up to the engine's work budget (about a millisecond,
-// several under the sanitizers). Past this many per input, further ones would
-// only repeat that bound, and the input would outlast the time limit.
+// The program lets one evaluation run for some tens of milliseconds (far
+// longer under the sanitizers); here each gets about a millisecond, several
+// under the sanitizers, which a few doubling definitions still reach. Past
+// kMaxEvaluations per input, further evaluations would only repeat that bound,
+// and the input would outlast the time limit.
+constexpr std::uint64_t kWorkBudget = 100'000;
 constexpr int kMaxEvaluations = 20;
 
 bool isDefinition(std::string_view line)
@@ -111,6 +114,7 @@ void handleLine(Tfktbaum& liste, std::string_view line, int& evaluations)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
+    tfunktion::setWorkBudget(kWorkBudget);
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     Tfktbaum liste;
     int evaluations = 0;

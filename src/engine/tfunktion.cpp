@@ -93,11 +93,13 @@ EvalState& evalState()
     return state;
 }
 
+std::uint64_t g_workBudget = tfunktion::kWorkBudget;
+
 bool chargeWork(std::uint64_t units)
 {
     EvalState& s = evalState();
     s.work += units;
-    return s.work <= tfunktion::kWorkBudget;
+    return s.work <= g_workBudget;
 }
 
 bool isDigit(char c)
@@ -114,6 +116,11 @@ int vorzeichen(long double value)
     if (value > 0)
         return 1;
     return 0;
+}
+
+void tfunktion::setWorkBudget(std::uint64_t units)
+{
+    g_workBudget = units;
 }
 
 tfunktion::tfunktion(Tfktbaum* owner)

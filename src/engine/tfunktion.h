@@ -22,11 +22,16 @@ public:
     // nesting within the machine stack.
     static constexpr int kMaxNesting = 2000;
     // Work allowed for one evaluation, definitions it uses included, counted
-    // in postfix tokens (a millisecond or so). Definitions that each use the
-    // one before several times multiply the work at every level and could
-    // otherwise keep the program busy for hours; a chain as deep as the nesting
-    // bound still fits.
-    static constexpr std::uint64_t kWorkBudget = 100'000;
+    // in postfix tokens (some tens of milliseconds). Definitions that each use
+    // the one before several times multiply the work at every level and could
+    // otherwise keep the program busy for hours. The bound still leaves room
+    // for what users build that way, such as a Fibonacci column of 30 rows in
+    // a sheet, and for a chain as deep as the nesting bound.
+    static constexpr std::uint64_t kWorkBudget = 10'000'000;
+
+    // Lowers (or restores) the bound for every later evaluation; the fuzz
+    // target runs many evaluations per input and needs each one short.
+    static void setWorkBudget(std::uint64_t units);
 
     explicit tfunktion(Tfktbaum* owner);
     tfunktion(const tfunktion&) = delete;

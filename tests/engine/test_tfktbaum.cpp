@@ -305,7 +305,16 @@ TEST(ListOperations, CyclesAndRunawayEvaluationsFail)
     EXPECT_FALSE(liste.untersuche(line, y));
     EXPECT_EQ(line, "G(1)=");
 
-    // Each level doubles the work: 2^40 evaluations are refused, not run.
+    // Each level doubles the work, as in a Fibonacci column of a sheet. Thirty
+    // rows are ordinary use and get their value; 2^40 evaluations are refused,
+    // not run.
+    ASSERT_TRUE(liste.definiere("R1=1"));
+    ASSERT_TRUE(liste.definiere("R2=1"));
+    for (int i = 3; i <= 30; ++i)
+        ASSERT_TRUE(liste.definiere("R" + std::to_string(i) + "=R" + std::to_string(i - 1) + "+R"
+                                    + std::to_string(i - 2)));
+    EXPECT_TRUE(liste.fktberechnen("R30", 0, y));
+    EXPECT_EQ(y, 832040);
     for (int i = 1; i <= 40; ++i)
         ASSERT_TRUE(liste.definiere("P" + std::to_string(i) + "=P" + (i == 1 ? "" : std::to_string(i - 1))
                                     + "+P" + (i == 1 ? "" : std::to_string(i - 1))));
