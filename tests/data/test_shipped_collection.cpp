@@ -390,7 +390,15 @@ TEST(ShippedCollection, MaterialTablesHoldNumbers)
     for (std::size_t t = 0; t < c.tables.rows.size(); ++t) {
         const QString datei = c.tables.at(t, QStringLiteral("DATEI"));
         const std::string at = str(datei);
-        EXPECT_TRUE(isEngineName(c.tables.at(t, QStringLiteral("Variable")))) << at;
+        const QString variable = c.tables.at(t, QStringLiteral("Variable"));
+        EXPECT_TRUE(isEngineName(variable)) << at;
+        // "Definieren" hands the value over as it stands: a table that feeds a
+        // quantity of the formulas must hold it in that quantity's unit.
+        for (const auto& [nr, q] : c.byNr) {
+            if (q.var == variable) {
+                EXPECT_EQ(str(c.tables.at(t, QStringLiteral("Einheit"))), str(q.einheit)) << at;
+            }
+        }
         for (const char* field : {"Symbol", "Einheit"})
             EXPECT_EQ(str(layoutFaults(c.tables.at(t, QString::fromLatin1(field)))), "") << at;
         const Rows values = readTable(QStringLiteral("daten\\") + datei);
