@@ -87,6 +87,32 @@ TEST(LineProtocol, DefinitionsAndQueries)
         run(liste, step);
 }
 
+TEST(LineProtocol, QueriesShowTheirValueAsTheUserSeesIt)
+{
+    struct Case {
+        const char* line;
+        const char* shown;
+    };
+    const Case cases[] = {
+        {"3+4=", "7e+0"},
+        {"1234,5=", "1,23e+3"},
+        {"1/3=", "3,33e-1"},
+        {"-7/2=", "-3,5e+0"},
+        {"0=", "0e+0"},
+        {"-0=", "0e+0"}, // never "-0"
+        {"1E-5000=", "0e+0"},
+        {"2^(-20)=", "9,54e-7"},
+        {"FAK(170)=", "7,26e+306"},
+    };
+    Tfktbaum liste;
+    for (const Case& c : cases) {
+        std::string line = c.line;
+        long double y = 0;
+        EXPECT_TRUE(liste.untersuche(line, y)) << c.line;
+        EXPECT_EQ(line, c.shown) << c.line;
+    }
+}
+
 TEST(LineProtocol, EntriesKeepTheirTextsAndPlaces)
 {
     Tfktbaum liste;
