@@ -376,8 +376,13 @@ bool Thtmldlg::seiteLaden(const QString& datei)
 
 bool Thtmldlg::seiteSchreiben(const QString& datei)
 {
+    return zeilenSchreiben(datei, seite());
+}
+
+bool Thtmldlg::zeilenSchreiben(const QString& datei, const QStringList& zeilen)
+{
     QString fehler;
-    if (!kolvar::writeHtmlLines(datei, seite(), &fehler)) {
+    if (!kolvar::writeHtmlLines(datei, zeilen, &fehler)) {
         kolvar::showMessage(fehler, MessageIcon::Error);
         return false;
     }
@@ -480,9 +485,13 @@ void Thtmldlg::BitBtn2Click()
     }
 
     const QString T = dlg->Edit1->text();
-    setSeite(seitenvorlage(T, D, P, zeilenVon(dlg->Memo1)));
-    if (!seiteSchreiben(ziel))
+    // The editor takes the new page only once it is written: until then the
+    // editor and Edit5 still belong together, so a later save cannot put
+    // the new page's text over the old page.
+    const QStringList vorlage = seitenvorlage(T, D, P, zeilenVon(dlg->Memo1));
+    if (!zeilenSchreiben(ziel, vorlage))
         return;
+    setSeite(vorlage);
     Edit5->setText(ziel);
 
     const QString indexdatei = kolvar::resolvePath(P + QStringLiteral("ausgabe/index.htm"));

@@ -136,6 +136,7 @@ private:
     void setSeite(const QStringList& zeilen);
     bool seiteLaden(const QString& datei);
     bool seiteSchreiben(const QString& datei);
+    bool zeilenSchreiben(const QString& datei, const QStringList& zeilen);
     QString mitHtmlEndung(const QString& name) const;
 
     QString m_verzeichnis;

@@ -193,6 +193,20 @@ TEST_F(HtmlDialog, AnExistingPageIsReplacedOnlyAfterAskingAndLinkedOnce)
     neueSeite(QStringLiteral("seite"), QStringLiteral("Alt"), QStringLiteral("mehr"));
     EXPECT_NE(lesen(P + "ausgabe/seite.htm"), alt);
     EXPECT_EQ(lesen(P + "ausgabe/index.htm"), indexAlt);
+
+    // A page that cannot be written (a folder holds its name) leaves the
+    // editor with the current page, so saving it does not carry the new
+    // page's text over the old one.
+    const QStringList aktuell = dlg.seite();
+    const QString aktuelleDatei = dlg.Edit5->text();
+    QDir(P).mkpath(QStringLiteral("ausgabe/ordner.htm"));
+    s.messages.clear();
+    s.answerYes();
+    neueSeite(QStringLiteral("ordner.htm"), QStringLiteral("Verloren"));
+    EXPECT_EQ(s.messages.size(), 1u);
+    EXPECT_EQ(dlg.seite(), aktuell);
+    EXPECT_EQ(dlg.Edit5->text(), aktuelleDatei);
+    EXPECT_EQ(lesen(P + "ausgabe/index.htm"), indexAlt);
 }
 
 TEST_F(HtmlDialog, TextOutsideWindows1252IsWrittenAsUtf8WithAByteOrderMark)
