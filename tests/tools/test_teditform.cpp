@@ -565,6 +565,101 @@ TEST_F(EditFormTest, Commands)
     EXPECT_TRUE(kind.isNull());
 }
 
+TEST_F(EditFormTest, MenuCaptionsAndShortcuts)
+{
+    TEditForm* f = neu();
+    const struct {
+        QAction* befehl;
+        const char* text;
+        QKeySequence taste;
+    } befehle[] = {
+        {f->Neu1, "&Neu", {}},
+        {f->ffnen1, "Ö&ffnen...", {}},
+        {f->Speichern1, "&Speichern", {}},
+        {f->Speichernunter1, "Speichern &unter...", {}},
+        {f->Drucken1, "&Drucken...", {}},
+        {f->Beenden1, "&Beenden", {}},
+        {f->Ausschneiden1, "&Ausschneiden", QKeySequence(Qt::CTRL | Qt::Key_X)},
+        {f->Kopieren1, "&Kopieren", QKeySequence(Qt::CTRL | Qt::Key_C)},
+        {f->Einfgen1, "&Einfügen", QKeySequence(Qt::CTRL | Qt::Key_V)},
+        {f->Lschen1, "Lösc&hen", QKeySequence(Qt::CTRL | Qt::Key_Delete)},
+        {f->Allesauswhlen1, "Alles ausw&ählen", {}},
+        {f->DirektModus1, "&Direkt Modus", QKeySequence(Qt::CTRL | Qt::Key_D)},
+        {f->ProgrammModus1, "&Programm Modus", QKeySequence(Qt::CTRL | Qt::Key_P)},
+        {f->Programmstarten1, "Programm &starten", QKeySequence(Qt::CTRL | Qt::Key_S)},
+        {f->Kolvarnausgeben1, "Kolvarn &ausgeben", {}},
+        {f->Schriftwhlen1, "Schrift &wählen...", {}},
+        {f->Zahlenformat1, "&Zahlenformat", {}},
+        {f->Projektkolvarnbearbeiten1, "&Projektkolvarn bearbeiten...", {}},
+        {f->Projektkolvarnanzeigen1, "Projektkolvarn &anzeigen", {}},
+        {f->HTML1, "&HTML", {}},
+        {f->Inhalt1, "&Inhalt", QKeySequence(Qt::Key_F1)},
+    };
+    for (const auto& b : befehle) {
+        EXPECT_EQ(b.befehl->text(), QString::fromUtf8(b.text));
+        EXPECT_EQ(b.befehl->shortcut(), b.taste) << b.text;
+    }
+
+    // The mode keys and Ctrl+S reach their commands while typing in the memo.
+    f->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(f));
+    f->Memo1->setFocus();
+    f->Memo1->setPlainText(QStringLiteral("Ausgabe(2+3)"));
+    QTest::keyClick(f->Memo1, Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(f->ausgabefenster(), nullptr) << "no program run in direct mode";
+    QTest::keyClick(f->Memo1, Qt::Key_P, Qt::ControlModifier);
+    EXPECT_FALSE(f->direktmodus);
+    QTest::keyClick(f->Memo1, Qt::Key_S, Qt::ControlModifier);
+    ASSERT_NE(f->ausgabefenster(), nullptr);
+    EXPECT_EQ(f->ausgabefenster()->zeilen(), QStringList{";2+3=5,00"});
+    QTest::keyClick(f->Memo1, Qt::Key_D, Qt::ControlModifier);
+    EXPECT_TRUE(f->direktmodus);
+    EXPECT_EQ(f->zeilen(), QStringList{"Ausgabe(2+3)"});
+}
+
+TEST_F(EditFormTest, ToolBarShowsEveryButtonWholeAtAnyWidth)
+{
+    TEditForm* f = neu();
+    const QList<QToolButton*> erste{f->SpeedButton1, f->SpeedButton2, f->saveas,       f->CutButton, f->CopyButton,
+                                    f->PasteButton,  f->Hilfe,        f->SpeedButton8, f->SpeedButton9};
+    const QList<QToolButton*> zweite{f->Rechne,       f->DPButton,     f->SpeedButton3, f->SpeedButton6,
+                                     f->SpeedButton7, f->SpeedButton4, f->SpeedButton5, f->HTMLButton};
+    for (int breite : {1000, 560, 420, 260}) {
+        f->resize(breite, 400);
+        QCoreApplication::processEvents();
+        ASSERT_EQ(f->width(), breite);
+        const QRect leiste = f->Panel2->rect();
+        QList<QRect> belegt;
+        int letzteReihe = 0;
+        for (const QList<QToolButton*>& gruppe : {erste, zweite}) {
+            // Each group begins a row below the rows before it.
+            int y = -1, x = -1;
+            for (QToolButton* b : gruppe) {
+                const QRect r = b->geometry();
+                EXPECT_TRUE(leiste.contains(r)) << b->objectName().toStdString() << " at " << breite;
+                EXPECT_GE(r.width(), b->sizeHint().width()) << b->objectName().toStdString() << " at " << breite;
+                for (const QRect& anderer : std::as_const(belegt))
+                    EXPECT_FALSE(anderer.intersects(r)) << b->objectName().toStdString() << " at " << breite;
+                belegt << r;
+                if (y < 0) {
+                    EXPECT_GE(r.top(), letzteReihe) << breite;
+                }
+                // Reading order: on to the right, or on in a row further down.
+                EXPECT_TRUE(r.top() > y || (r.top() == y && r.left() > x))
+                    << b->objectName().toStdString() << " at " << breite;
+                y = r.top();
+                x = r.left();
+                letzteReihe = std::max(letzteReihe, r.bottom() + 1);
+            }
+        }
+        // The memo starts below the bar.
+        EXPECT_GE(f->Memo1->mapTo(f->centralWidget(), QPoint(0, 0)).y(), f->Panel2->geometry().bottom()) << breite;
+        if (breite == 1000) {
+            EXPECT_EQ(f->SpeedButton9->y(), f->SpeedButton1->y()) << "one row per group when there is room";
+        }
+    }
+}
+
 TEST_F(EditFormTest, TranscriptLinesArriveByName)
 {
     // The formula window knows the window only as a QWidget from the factory.
