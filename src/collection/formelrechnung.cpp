@@ -114,10 +114,12 @@ QString Formelrechnung::hilfsvariable(const QString& variable, const QStringList
 
 bool Formelrechnung::sende(const QString& zeile, long double& y, QString* puffer)
 {
-    // The engine reads a line without blanks; a line it cannot hold is
-    // refused by it, never shortened here.
+    // The line is kept as it was built, blanks of a typed value or of the
+    // calculation line included, since the transcript shows it so; the
+    // engine reads it without blanks. A line it cannot hold is refused by it,
+    // never shortened here.
     std::string puffertext = leerzeichenweg(zeile.toStdString());
-    m_gesendet.append(QString::fromStdString(puffertext));
+    m_gesendet.append(zeile);
     const bool ok = m_liste.untersuche(puffertext, y);
     if (puffer)
         *puffer = QString::fromStdString(puffertext);

@@ -108,8 +108,8 @@ public:
     Rechenergebnis rechne(const QString& rechnung, const std::vector<Rechengroesse>& groessen,
                           const QString& zahlenformat, Rechenprotokoll& protokoll);
 
-    // The lines handed to the engine by the last run, in order, the refused
-    // one included.
+    // The lines handed to the engine by the last run, as built (blanks and
+    // all), in order, the refused one included.
     const QStringList& gesendet() const { return m_gesendet; }
 
     // The auxiliary variable that holds a value in its picked unit: the

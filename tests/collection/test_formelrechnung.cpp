@@ -81,11 +81,11 @@ std::vector<Fall> faelle()
 {
     const Rechengroesse weg = eigen("Weg", "Meter", "S", "100");
     return {
-        {"eigene Einheiten, Leerzeichen in der Rechnung", "V = S / T",
-         {kV, weg, eigen("Zeit", "Sekunde", "T", "20")}, "0.000", Status::Berechnet, 0,
-         {"S=100", "T=20", "V=S/T", "V="},
-         {";S = Weg - Meter", "S=100", ";T = Zeit - Sekunde", "T=20", ";V = Geschwindigkeit - Meter pro Sekunde",
-          "V=S/T", "V=", "5,000"},
+        {"eigene Einheiten, Leerzeichen in Wert und Rechnung", "V = S / T",
+         {kV, weg, eigen("Zeit", "Sekunde", "T", "2 0")}, "0.000", Status::Berechnet, 0,
+         {"S=100", "T=2 0", "V = S / T", "V="},
+         {";S = Weg - Meter", "S=100", ";T = Zeit - Sekunde", "T=2 0", ";V = Geschwindigkeit - Meter pro Sekunde",
+          "V = S / T", "V=", "5,000"},
          "G2 G3 E1", "5,000", 100.0L / 20.0L},
         {"gewählte Einheiten im Modus 1", "V=S/T",
          {gewaehlt("Geschwindigkeit", "Meter pro Sekunde", "V", "", "Zentimeter pro Sekunde", "1", "0,01"),
