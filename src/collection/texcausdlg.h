@@ -291,6 +291,9 @@ private:
     void seite(int index);
     bool rechenbar() const;
     void umformfarben(int rot);
+    // Runs TreeView2Change when the selected node is another than at the
+    // last signal of the tree.
+    void baumsignal();
     void listensichtbar(QScrollArea* sichtbar);
     void ladebild();
     bool leseeinheiten(int k, QStringList& gemeldet);
@@ -303,6 +306,8 @@ private:
     // A formula node is selected and loaded; the calculation commands follow
     // rechnung only then.
     bool m_formelAktiv = false;
+    // The selected node at the tree's last signal (nullptr: none).
+    QTreeWidgetItem* m_letzterKnoten = nullptr;
     // The selection names a formula record; without one the window shows an
     // empty record instead of whatever the shared cursor stands on.
     bool m_satzGefunden = false;

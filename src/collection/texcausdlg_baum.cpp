@@ -185,6 +185,7 @@ void Texcausdlg::SpeedButton9Click()
 void Texcausdlg::fuellenClick()
 {
     TreeView2->clear();
+    m_letzterKnoten = nullptr;
     kolvar::DataTable* t = formeltabelle();
     if (!t || t->isEmpty())
         return;
@@ -286,6 +287,18 @@ void Texcausdlg::baumauswahl()
         TreeView2->scrollToItem(k);
         return;
     }
+}
+
+void Texcausdlg::baumsignal()
+{
+    // Deselecting counts as a change too, so that selecting the same node
+    // again (as the area pick does) runs the handler again.
+    QTreeWidgetItem* k = gewaehlterKnoten();
+    if (k == m_letzterKnoten)
+        return;
+    m_letzterKnoten = k;
+    if (k)
+        TreeView2Change();
 }
 
 void Texcausdlg::TreeView2Change()

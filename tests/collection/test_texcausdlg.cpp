@@ -117,6 +117,58 @@ TEST_F(Fixture, DrillDownGoesThroughTheTreeAndBackUp)
     EXPECT_EQ(gezeigt(w->themenlabels), (QStringList{"Bewegung", "Kraft"}));
 }
 
+// What a person does in the tree: a click on a node, also on the node the
+// tree made current when it got the focus, and the arrow keys.
+TEST_F(Fixture, ClicksAndKeysInTheTreeActOnTheNode)
+{
+    w->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(w));
+    QTreeWidget* baum = w->TreeView2;
+    auto klick = [baum](QTreeWidgetItem* k) {
+        QTest::mouseClick(baum->viewport(), Qt::LeftButton, {}, baum->visualItemRect(k).center());
+    };
+    // The focus makes the first node current without selecting it.
+    baum->setFocus();
+    QCoreApplication::processEvents();
+    klick(baum->topLevelItem(0));
+    EXPECT_EQ(knotentext(), "Mechanik");
+    EXPECT_FALSE(w->ScrollBox5->isHidden());
+    EXPECT_EQ(w->StaticText1->text(), "Mechanik");
+
+    klick(baum->topLevelItem(1));
+    EXPECT_EQ(knotentext(), "Wärme");
+    EXPECT_EQ(gezeigt(w->themenlabels), (QStringList{"Kraft", "Temperatur"}));
+
+    baum->expandAll();
+    QTreeWidgetItem* formel = baum->topLevelItem(0)->child(0)->child(0);
+    klick(formel);
+    EXPECT_EQ(w->inhalt, "Geschwindigkeit");
+    EXPECT_FALSE(w->PageControl1->isHidden());
+    EXPECT_EQ(w->txtshape31->text(), "v=\\f(s;t)");
+
+    QTest::keyClick(baum, Qt::Key_Down);
+    EXPECT_EQ(w->inhalt, "Beschleunigung");
+    EXPECT_EQ(w->txtshape1->text(), "Beschleunigung");
+    QTest::keyClick(baum, Qt::Key_Up);
+    QTest::keyClick(baum, Qt::Key_Up);
+    EXPECT_EQ(knotentext(), "Bewegung");
+    EXPECT_TRUE(w->PageControl1->isHidden());
+    EXPECT_FALSE(w->ScrollBox4->isHidden());
+
+    // Each pick loads once: the formula with an unreadable unit table
+    // reports it once per click or key.
+    QTreeWidgetItem* celsius = baum->topLevelItem(1)->child(1)->child(0);
+    ASSERT_EQ(celsius->text(0), "Celsius");
+    seams.messages.clear();
+    klick(celsius);
+    EXPECT_EQ(seams.messages.size(), 1u) << seams.messageTexts().join('|').toStdString();
+    QTest::keyClick(baum, Qt::Key_Up);
+    seams.messages.clear();
+    QTest::keyClick(baum, Qt::Key_Down);
+    EXPECT_EQ(w->inhalt, "Celsius");
+    EXPECT_EQ(seams.messages.size(), 1u) << seams.messageTexts().join('|').toStdString();
+}
+
 TEST_F(Fixture, AFormulaOfTheSameNameUnderAnotherTopicIsItsOwnNode)
 {
     waehle("Mechanik", "Fehler", "Zehnfach");
