@@ -595,10 +595,11 @@ void Texcausdlg::verbinde()
     connect(Suchen, &QPushButton::clicked, this, &Texcausdlg::SuchenClick);
     connect(Weiter, &QPushButton::clicked, this, &Texcausdlg::WeiterClick);
     // Every change of the selected node, by the user or by code, is a
-    // selection the window acts on. A mouse press makes a node current before it selects it, a click on
-    // the node the tree made current on getting the focus only selects it,
-    // and code selects and makes current in one step: both signals lead to
-    // the handler, which runs once for every new selected node.
+    // selection the window acts on. A mouse press makes a node current
+    // before it selects it, a click on the node the tree made current on
+    // getting the focus only selects it, and code selects and makes current
+    // in one step: both signals lead to the handler, which runs once for
+    // every newly selected node.
     connect(TreeView2, &QTreeWidget::currentItemChanged, this, &Texcausdlg::baumsignal);
     connect(TreeView2, &QTreeWidget::itemSelectionChanged, this, &Texcausdlg::baumsignal);
 
