@@ -5,6 +5,8 @@
 #include "controls/textendedit.h"
 
 #include <QComboBox>
+#include <QDirIterator>
+#include <QFileInfo>
 #include <QFocusEvent>
 #include <QTest>
 #include <QScrollArea>
@@ -360,6 +362,71 @@ TEST_F(Fixture, WindowsShareTheTableButKeepTheirOwnFormula)
     zweites->umform();
     EXPECT_EQ(zweites->txtshape31->text(), "s=v\\mt");
     delete zweites.data();
+}
+
+// A formula of the shipped collection with a fraction, a Greek symbol, unit
+// choices and a JPEG picture, on a copy of the shipped program directory; the
+// pictures of both pages are written to the build folder to be looked at.
+TEST(ShippedFormula, LoadsWholeAndIsPictured)
+{
+    kolvar::ScriptedSeams seams;
+    kolvar::SeamsGuard guard(seams);
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    QDirIterator it(testpaths::shippedData(), QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString quelle = it.next();
+        const QString ziel = dir.path() + quelle.mid(testpaths::shippedData().size());
+        QDir().mkpath(QFileInfo(ziel).absolutePath());
+        ASSERT_TRUE(QFile::copy(quelle, ziel)) << ziel.toStdString();
+    }
+    const QString verzeichnis = dir.path() + QStringLiteral("/");
+    TDatadlg daten;
+    Datadlg = &daten;
+    daten.initialisieren(verzeichnis);
+    {
+        Texcausdlg w;
+        w.verzeichnis = verzeichnis;
+        w.resize(1000, 640);
+        w.show();
+        w.gebiet = QStringLiteral("Mechanik");
+        w.thema = QStringLiteral("Freier Fall und Wurf");
+        w.baumauswahl();
+        // The topic's formulas, each label beside its formula.
+        const QStringList formeln = FormelFixture::gezeigt(w.inhaltlabels);
+        EXPECT_TRUE(formeln.contains(QStringLiteral("Schräger Wurf: Wurfweite")));
+        QCoreApplication::processEvents();
+        EXPECT_TRUE(w.grab().save(testpaths::buildDir() + QStringLiteral("/formelfenster_liste.png")));
+
+        w.inhalt = QStringLiteral("Schräger Wurf: Wurfweite");
+        w.baumauswahl();
+        EXPECT_TRUE(seams.messages.empty()) << seams.messageTexts().join('|').toStdString();
+        EXPECT_EQ(w.umformanzahl, 4);
+        EXPECT_EQ(w.txtshape31->text(), QStringLiteral("s\\d(W)=\\f(v\\d(0)\\u(2)\\msin(2\\m\\c(a));g)"));
+        ASSERT_EQ(w.Anzahl, 4);
+        // Every quantity was found and every one with a unit table offers it.
+        for (int k = 1; k <= w.Anzahl; ++k) {
+            const Tgroessensatz& g = w.groessen[size_t(k)];
+            EXPECT_FALSE(g.symbol.isEmpty()) << k;
+            EXPECT_FALSE(g.rechenvari.isEmpty()) << k;
+            EXPECT_EQ(w.ComboBoxes[size_t(k)]->count() > 0, !g.Datei.isEmpty()) << k;
+            EXPECT_EQ(w.ComboBoxes[size_t(k)]->isHidden(), g.Datei.isEmpty()) << k;
+        }
+        EXPECT_EQ(w.groessen[3].symbol, QStringLiteral("\\c(a)"));
+        EXPECT_FALSE(w.rechnung.isEmpty());
+        ASSERT_FALSE(w.Image1->isHidden());
+        EXPECT_FALSE(w.Image1->pixmap().isNull());
+        // The picture stands beside the description lines, not over them.
+        for (int k = 1; k <= w.Anzahl; ++k)
+            EXPECT_LT(w.beschreibungen[size_t(k)]->geometry().right(), w.Image1->x()) << k;
+
+        QCoreApplication::processEvents();
+        EXPECT_TRUE(w.grab().save(testpaths::buildDir() + QStringLiteral("/formelfenster_beschreibung.png")));
+        w.Seite2btnClick();
+        QCoreApplication::processEvents();
+        EXPECT_TRUE(w.grab().save(testpaths::buildDir() + QStringLiteral("/formelfenster_eingaben.png")));
+    }
+    Datadlg = nullptr;
 }
 
 } // namespace
