@@ -458,6 +458,58 @@ TEST_F(Umrechnung, TheMainWindowsCommandShowsTheConversion)
     EXPECT_EQ(seams.dialogsRun, (QStringList{"formumrech", "formumrech"}));
 }
 
+// The shipped groups convert as the units are defined: lengths with
+// factors to the metre, speeds with reciprocal ones (one metre per second is
+// f units of the row).
+TEST_F(Umrechnung, ShippedGroupsConvertInBothModes)
+{
+    QTemporaryDir programm;
+    ASSERT_TRUE(QDir().mkpath(programm.filePath("daten")));
+    for (const QString& name : QDir(testpaths::shippedData() + "/daten").entryList({"*.cds"}, QDir::Files))
+        ASSERT_TRUE(QFile::copy(testpaths::shippedData() + "/daten/" + name,
+                                programm.filePath("daten/" + name)));
+    Tformumrech w;
+    w.setVerzeichnis(programm.path() + "/");
+    w.lade_umrechnungen();
+    format->zahlenformat = "0.0000";
+    auto zeile = [](QListWidget* l, const QString& text) {
+        const QList<QListWidgetItem*> treffer = l->findItems(text, Qt::MatchExactly);
+        return treffer.isEmpty() ? -1 : l->row(treffer.first());
+    };
+    struct Case {
+        QString gruppe, von, in, wert;
+        QString faktor, ergebnis; // Edit1 and Edit3
+    };
+    const Case cases[] = {
+        {"Länge", "Kilometer", "Meter", "2", "ULAENGE=1000,0000", "wert2 =2000,0000"},
+        {"Länge", "Zoll", "Zentimeter", "10", "ULAENGE=2,5400", "wert2 =25,4000"},
+        {"Länge", "Meter", "Meile", "1609,344", "ULAENGE=0,0006", "wert2 =1,0000"},
+        {"Geschwindigkeit", "Kilometer pro Stunde", "Meter pro Sekunde", "36", "UGESCHW=0,2778",
+         "wert2 =10,0000"},
+        {"Geschwindigkeit", "Meter pro Sekunde", "Kilometer pro Stunde", "10", "UGESCHW=3,6000",
+         "wert2 =36,0000"},
+        {"Geschwindigkeit", "Knoten", "Kilometer pro Stunde", "10", "UGESCHW=1,8520", "wert2 =18,5200"},
+        {"Geschwindigkeit", "Meile pro Stunde", "Meter pro Sekunde", "100", "UGESCHW=0,4470",
+         "wert2 =44,7040"},
+    };
+    for (const Case& c : cases) {
+        const int g = zeile(w.ListBox1, c.gruppe);
+        ASSERT_GE(g, 0) << c.gruppe.toStdString();
+        w.extendEdit1->setText(c.wert);
+        w.ListBox1->setCurrentRow(g);
+        const int a = zeile(w.ListBox2, c.von), b = zeile(w.ListBox3, c.in);
+        ASSERT_TRUE(a >= 0 && b >= 0) << c.von.toStdString() << " / " << c.in.toStdString();
+        w.ListBox2->setCurrentRow(a);
+        w.ListBox3->setCurrentRow(b);
+        w.BitBtn1->click(); // also when neither row changed from the case before
+        EXPECT_EQ(w.vonindex, a);
+        EXPECT_EQ(w.inindex, b);
+        EXPECT_EQ(w.Edit1->text(), c.faktor) << c.von.toStdString() << " -> " << c.in.toStdString();
+        EXPECT_EQ(w.Edit3->text(), c.ergebnis) << c.von.toStdString() << " -> " << c.in.toStdString();
+    }
+    EXPECT_TRUE(seams.messages.empty()) << seams.messageTexts().join('|').toStdString();
+}
+
 TEST_F(Umrechnung, ShippedGroupPicture)
 {
     // The shipped master and groups, in a copy so nothing is written back.
