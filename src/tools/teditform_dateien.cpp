@@ -37,7 +37,7 @@ bool istRef(const QString& name)
 }
 
 // The system colours by the low byte of their stored value, as the palette
-// roles that play their part here.
+// roles that stand in for them here.
 QPalette::ColorRole systemrolle(int index)
 {
     switch (index) {

@@ -381,7 +381,7 @@ TEST_F(EditFormTest, SaveAndReopenKeepsEveryLineAndTheMode)
     f->zahlenformat = QStringLiteral("0.0000");
     const QStringList text{"DATEN_ENDE", "DATEN_ANFANG", "", "a=1", "\t Ausgabe(a)", "ÄÖÜ äöü ß", ""};
     f->Memo1->setPlainText(text.join('\n'));
-    f->Projektkolvarnanzeigen1Click(); // the list is not part of the file
+    f->Projektkolvarnanzeigen1Click(); // the list is not saved in the file
     const QString datei = pfad("X.Ref"); // any case of the extension
     seams.answerSave(datei);
     f->Speichern1Click();
