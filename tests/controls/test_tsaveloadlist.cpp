@@ -127,6 +127,13 @@ TEST(Tsaveloadlist, WritesTheDocumentedLines)
                                "DATEN_ANFANG", "\tb\t",             "\t\tf",        "DATEN_ENDE",
                                "DATEN_ANFANG", "DATEN_ENDE",        "4"};
     EXPECT_EQ(lines, expected);
+
+    // A maximised window still writes all four bounds after its state.
+    window.setWindowState(Qt::WindowMaximized);
+    Tsaveloadlist maximised;
+    maximised.componentenspeichern(form);
+    EXPECT_TRUE(maximised[0].startsWith("2#")) << maximised[0].toStdString();
+    EXPECT_EQ(maximised[0].count('#'), 5);
 }
 
 TEST(Tsaveloadlist, RoundTripOverEveryKindOfControl)
@@ -174,20 +181,29 @@ TEST(Tsaveloadlist, ReadsBlocksAsTheyStand)
     auto* list = new QListWidget(&window);
     auto* radio1 = new QRadioButton(&window);
     auto* radio2 = new QRadioButton(&window);
+    auto* emptied = new QPlainTextEdit("alt", &window);
     radio1->setChecked(true);
     grid->setItem(4, 4, new QTableWidgetItem("alt"));
     kolvar::FormControls form(&window);
-    form.add(memo).add(edit).add(grid).add(list).add(radio1).add(radio2);
+    form.add(memo).add(edit).add(grid).add(list).add(radio1).add(radio2).add(emptied);
+    window.resize(300, 200);
+    window.move(40, 30);
 
+    // A maximised window takes its state only, not the bounds that follow.
     // No block for the memo: its line goes to the next control. Rows of the
     // grid differ in length: the last row sets the columns. An older text's
     // "\DATEN_ENDE" reads as "DATEN_ENDE". Both radio buttons may be off.
-    Tsaveloadlist lines{QStringList{"2#", "kein Block", "DATEN_ANFANG", "a\tb\tc", "d", "DATEN_ENDE",
-                                    "DATEN_ANFANG", "\\DATEN_ENDE", "DATEN_ENDE", "0", "0"}};
+    // An empty block empties the memo.
+    Tsaveloadlist lines{QStringList{"2#593#470#126#397#", "kein Block", "DATEN_ANFANG", "a\tb\tc", "d",
+                                    "DATEN_ENDE", "DATEN_ANFANG", "\\DATEN_ENDE", "DATEN_ENDE", "0", "0",
+                                    "DATEN_ANFANG", "DATEN_ENDE"}};
     int zeile = -1;
     ASSERT_TRUE(lines.componentenladen(form, zeile).ok());
     EXPECT_EQ(zeile, lines.size());
     EXPECT_TRUE(window.windowState() & Qt::WindowMaximized);
+    window.setWindowState(Qt::WindowNoState);
+    EXPECT_EQ(window.size(), QSize(300, 200));
+    EXPECT_EQ(window.pos(), QPoint(40, 30));
     EXPECT_EQ(memo->toPlainText(), "bleibt");
     EXPECT_EQ(edit->text(), "kein Block");
     EXPECT_EQ(grid->rowCount(), 2);
@@ -197,6 +213,7 @@ TEST(Tsaveloadlist, ReadsBlocksAsTheyStand)
     EXPECT_EQ(list->item(0)->text(), "DATEN_ENDE");
     EXPECT_FALSE(radio1->isChecked());
     EXPECT_FALSE(radio2->isChecked());
+    EXPECT_EQ(emptied->toPlainText(), "");
 }
 
 TEST(Tsaveloadlist, RefusedTextsLeaveTheWindowAlone)
