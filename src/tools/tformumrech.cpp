@@ -14,6 +14,7 @@
 #include "shell/tzahlenform.h"
 #include "tools/teintabdlg.h"
 
+#include <QEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -60,16 +61,57 @@ QListWidget* liste(QWidget* parent, const QString& name)
 }
 
 // A list's handler runs once for every pick by the person: a click (also on
-// the entry already chosen) or a move with the keys. Filling and clearing in
-// code happen with the list's signals blocked and run nothing.
-void beiAuswahl(QListWidget* list, QObject* ziel, const std::function<void()>& handler)
+// the entry already chosen), a move with the keys, or a press on one entry
+// let go on another. Filling and clearing in code happen with the list's
+// signals blocked and run nothing.
+class Auswahl : public QObject {
+public:
+    Auswahl(QListWidget* list, std::function<void()> handler)
+        : QObject(list), m_list(list), m_handler(std::move(handler))
+    {
+        connect(list, &QListWidget::itemClicked, this, [this] { run(); });
+        connect(list, &QListWidget::currentRowChanged, this, [this](int row) {
+            // A mouse press moves the row before its click arrives; the click
+            // or the release runs it.
+            if (row >= 0 && QGuiApplication::mouseButtons() == Qt::NoButton)
+                run();
+        });
+        list->viewport()->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::MouseButtonPress) {
+            m_gelaufen = -1;
+            m_beimDruck = m_list->currentRow();
+        } else if (event->type() == QEvent::MouseButtonRelease) {
+            // The list reports a click only when the press and the release
+            // hit the same entry; after a drag the row it shows still counts.
+            QMetaObject::invokeMethod(this, [this] {
+                const int row = m_list->currentRow();
+                if (row >= 0 && row != m_beimDruck && row != m_gelaufen)
+                    run();
+            }, Qt::QueuedConnection);
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    void run()
+    {
+        m_gelaufen = m_list->currentRow();
+        m_handler();
+    }
+
+    QListWidget* m_list;
+    std::function<void()> m_handler;
+    int m_gelaufen = -1; // the row the handler ran for since the last press
+    int m_beimDruck = -1; // the current row when the mouse was pressed
+};
+
+void beiAuswahl(QListWidget* list, const std::function<void()>& handler)
 {
-    QObject::connect(list, &QListWidget::itemClicked, ziel, [handler] { handler(); });
-    QObject::connect(list, &QListWidget::currentRowChanged, ziel, [handler](int row) {
-        // A mouse press moves the row before its click arrives; the click runs it.
-        if (row >= 0 && QGuiApplication::mouseButtons() == Qt::NoButton)
-            handler();
-    });
+    new Auswahl(list, handler);
 }
 
 QTableView* grid(QWidget* parent, const QString& name)
@@ -211,9 +253,9 @@ void Tformumrech::baue_anzeige()
     seite->addWidget(GroupBox2);
     seite->addLayout(schliessen);
 
-    beiAuswahl(ListBox1, this, [this] { ListBox1Click(); });
-    beiAuswahl(ListBox2, this, [this] { ListBox2Click(); });
-    beiAuswahl(ListBox3, this, [this] { ListBox3Click(); });
+    beiAuswahl(ListBox1, [this] { ListBox1Click(); });
+    beiAuswahl(ListBox2, [this] { ListBox2Click(); });
+    beiAuswahl(ListBox3, [this] { ListBox3Click(); });
     connect(BitBtn1, &QPushButton::clicked, this, &Tformumrech::BitBtn1Click);
     connect(BitBtn5, &QPushButton::clicked, this, &Tformumrech::BitBtn5Click);
     connect(BitBtn4, &QPushButton::clicked, this, &Tformumrech::BitBtn4Click);

@@ -19,6 +19,7 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -302,7 +303,34 @@ TEST_F(Umrechnung, AClickRunsTheHandlerOnce)
     klick(f->ListBox2, 1);
     EXPECT_EQ(seams.messages.size(), 1u);
     klick(f->ListBox2, 1); // the same unit again still counts as a pick
+    QCoreApplication::processEvents();
     EXPECT_EQ(seams.messages.size(), 2u);
+
+    // Pressed on one unit and let go on another: the unit the list shows
+    // is the one converted from.
+    klick(f->ListBox1, Laenge);
+    klick(f->ListBox2, 0);
+    klick(f->ListBox3, 0);
+    ASSERT_EQ(f->vonindex, 0);
+    const QRect oben = f->ListBox2->visualItemRect(f->ListBox2->item(0));
+    const QRect unten = f->ListBox2->visualItemRect(f->ListBox2->item(1));
+    QTest::mousePress(f->ListBox2->viewport(), Qt::LeftButton, {}, oben.center());
+    const QPointF ziel(unten.center());
+    QMouseEvent ziehen(QEvent::MouseMove, ziel, f->ListBox2->viewport()->mapToGlobal(ziel), Qt::NoButton,
+                       Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(f->ListBox2->viewport(), &ziehen);
+    QTest::mouseRelease(f->ListBox2->viewport(), Qt::LeftButton, {}, unten.center());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(f->ListBox2->currentRow(), 1);
+    EXPECT_EQ(f->vonindex, 1);
+    EXPECT_EQ(f->Edit1->text(), "LAENGE=1000,00000");
+    // A click below the entries picks nothing and converts nothing.
+    f->Edit1->clear();
+    QTest::mouseClick(f->ListBox2->viewport(), Qt::LeftButton, {},
+                      QPoint(5, f->ListBox2->viewport()->height() - 3));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(f->ListBox2->currentRow(), 1);
+    EXPECT_EQ(f->Edit1->text(), "");
     f->hide();
 }
 
