@@ -3,6 +3,8 @@
 // closing; the registration with the main window's factory.
 #include "collection/texcausdlg.h"
 
+#include "shell/formbau.h"
+
 #include "controls/textendedit.h"
 #include "controls/ttxtshape.h"
 #include "platform/datatable.h"
@@ -54,34 +56,9 @@ void faerben(QWidget* w, const QColor& farbe)
     w->setAutoFillBackground(true);
 }
 
-// The hint before "|" is the tool tip; the part after it is the long hint,
-// empty on this window.
-void hinweis(QWidget* w, const QString& hint)
-{
-    const qsizetype bar = hint.indexOf(QLatin1Char('|'));
-    w->setToolTip(bar < 0 ? hint : hint.left(bar));
-}
-
-QToolButton* knopf(QWidget* parent, const char* name, const QString& text, const QString& hint)
-{
-    auto* b = new QToolButton(parent);
-    b->setObjectName(QLatin1String(name));
-    b->setText(text);
-    hinweis(b, hint);
-    b->setAutoRaise(true);
-    b->setFocusPolicy(Qt::NoFocus);
-    return b;
-}
-
-QAction* eintrag(QMenu* menu, const char* name, const QString& text,
-                 const QKeySequence& taste = QKeySequence())
-{
-    QAction* a = menu->addAction(text);
-    a->setObjectName(QLatin1String(name));
-    if (!taste.isEmpty())
-        a->setShortcut(taste);
-    return a;
-}
+using kolvar::eintrag;
+using kolvar::hinweis;
+using kolvar::knopf;
 
 // A scroll box whose content has fixed coordinates, as the lists and pages
 // place their controls; the content grows with the box and scrolls beyond.

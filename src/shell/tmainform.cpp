@@ -2,6 +2,8 @@
 // run-time windows. The commands are in tmainform_befehle.cpp.
 #include "shell/tmainform.h"
 
+#include "shell/formbau.h"
+
 #include "data/tdatadlg.h"
 #include "shell/buttonpictures.h"
 #include "shell/treetext.h"
@@ -39,11 +41,11 @@ QFont arial13()
 
 // The hint of a speed button: the text before "|" is the tool tip, the text
 // after it the long hint (empty on this window).
+using kolvar::eintrag;
+
 void setHint(QWidget* w, const QString& hint)
 {
-    const qsizetype bar = hint.indexOf(QLatin1Char('|'));
-    w->setToolTip(bar < 0 ? hint : hint.left(bar));
-    w->setStatusTip(bar < 0 ? QString() : hint.mid(bar + 1));
+    kolvar::hinweis(w, hint);
 }
 
 QToolButton* smallButton(QWidget* parent, const char* name, ButtonPicture picture, const QString& hint)
@@ -103,14 +105,6 @@ QToolButton* largeButton(QWidget* parent, const char* name, ButtonPicture pictur
     return b;
 }
 
-QAction* menuItem(QMenu* menu, const char* name, const QString& text, QKeySequence key = {})
-{
-    QAction* a = menu->addAction(text);
-    a->setObjectName(QString::fromLatin1(name));
-    if (!key.isEmpty())
-        a->setShortcut(key);
-    return a;
-}
 
 } // namespace
 
@@ -354,50 +348,50 @@ void TMainForm::baue_menues()
 
     Projekt1 = bar->addMenu(QStringLiteral("&Projekt"));
     Projekt1->setObjectName(QStringLiteral("Projekt1"));
-    Neu1 = menuItem(Projekt1, "Neu1", QStringLiteral("&Neues Projekt"));
-    ffnen1 = menuItem(Projekt1, "ffnen1", QStringLiteral("Projekt ö&ffnen..."));
-    Speichern1 = menuItem(Projekt1, "Speichern1", QStringLiteral("Projekt &speichern"));
-    Speichernunter1 = menuItem(Projekt1, "Speichernunter1", QStringLiteral("Projekt speichern &unter..."));
+    Neu1 = eintrag(Projekt1, "Neu1", QStringLiteral("&Neues Projekt"));
+    ffnen1 = eintrag(Projekt1, "ffnen1", QStringLiteral("Projekt ö&ffnen..."));
+    Speichern1 = eintrag(Projekt1, "Speichern1", QStringLiteral("Projekt &speichern"));
+    Speichernunter1 = eintrag(Projekt1, "Speichernunter1", QStringLiteral("Projekt speichern &unter..."));
     Projekt1->addSeparator();
-    htmlindex = menuItem(Projekt1, "htmlindex", QStringLiteral("&HTML Ausgabeverzeichnis"));
+    htmlindex = eintrag(Projekt1, "htmlindex", QStringLiteral("&HTML Ausgabeverzeichnis"));
     Projekt1->addSeparator();
-    Fenster1 = menuItem(Projekt1, "Fenster1", QStringLiteral("Vorlagen &anzeigen"), Qt::Key_F2);
-    vorbearb = menuItem(Projekt1, "vorbearb", QStringLiteral("V&orlagen bearbeiten"));
+    Fenster1 = eintrag(Projekt1, "Fenster1", QStringLiteral("Vorlagen &anzeigen"), Qt::Key_F2);
+    vorbearb = eintrag(Projekt1, "vorbearb", QStringLiteral("V&orlagen bearbeiten"));
     Projekt1->addSeparator();
-    ProjektKolvarnanzeigen1 = menuItem(Projekt1, "ProjektKolvarnanzeigen1",
+    ProjektKolvarnanzeigen1 = eintrag(Projekt1, "ProjektKolvarnanzeigen1",
                                        QStringLiteral("&Fenster/Projektkolvarn anzeigen"));
-    VerdeckteFenster1 = menuItem(Projekt1, "VerdeckteFenster1",
+    VerdeckteFenster1 = eintrag(Projekt1, "VerdeckteFenster1",
                                  QStringLiteral("&Verdeckte Fenster anzeigen"), Qt::Key_F3);
     Projekt1->addSeparator();
-    Zahlenformat = menuItem(Projekt1, "Zahlenformat", QStringLiteral("&Vorgabe Zahlenformat..."));
+    Zahlenformat = eintrag(Projekt1, "Zahlenformat", QStringLiteral("&Vorgabe Zahlenformat..."));
     Projekt1->addSeparator();
-    Beenden1 = menuItem(Projekt1, "Beenden1", QStringLiteral("&Beenden"));
+    Beenden1 = eintrag(Projekt1, "Beenden1", QStringLiteral("&Beenden"));
 
     Aufgabenfenster1 = bar->addMenu(QStringLiteral("&Aufgabenfenster"));
     Aufgabenfenster1->setObjectName(QStringLiteral("Aufgabenfenster1"));
-    Kolvarsammlung1 = menuItem(Aufgabenfenster1, "Kolvarsammlung1", QStringLiteral("&Kolvarsammlung"));
-    NeuesRechnenfenster1 = menuItem(Aufgabenfenster1, "NeuesRechnenfenster1", QStringLiteral("&Rechnen"));
-    Tabellenkalkulation1 = menuItem(Aufgabenfenster1, "Tabellenkalkulation1",
+    Kolvarsammlung1 = eintrag(Aufgabenfenster1, "Kolvarsammlung1", QStringLiteral("&Kolvarsammlung"));
+    NeuesRechnenfenster1 = eintrag(Aufgabenfenster1, "NeuesRechnenfenster1", QStringLiteral("&Rechnen"));
+    Tabellenkalkulation1 = eintrag(Aufgabenfenster1, "Tabellenkalkulation1",
                                     QStringLiteral("&Tabellenkalkulation"));
-    Kolvardatenbank1 = menuItem(Aufgabenfenster1, "Kolvardatenbank1", QStringLiteral("Kolvar&datenbank"));
+    Kolvardatenbank1 = eintrag(Aufgabenfenster1, "Kolvardatenbank1", QStringLiteral("Kolvar&datenbank"));
     Aufgabenfenster1->addSeparator();
 
     Dialoge1 = bar->addMenu(QStringLiteral("&Dialoge"));
     Dialoge1->setObjectName(QStringLiteral("Dialoge1"));
-    Kolvarnbearbeiten2 = menuItem(Dialoge1, "Kolvarnbearbeiten2",
+    Kolvarnbearbeiten2 = eintrag(Dialoge1, "Kolvarnbearbeiten2",
                                   QStringLiteral("&Projektkolvarn bearbeiten..."));
-    Tabellenwerte1 = menuItem(Dialoge1, "Tabellenwerte1", QStringLiteral("&Tabellenwerte"));
-    Umrechnungen1 = menuItem(Dialoge1, "Umrechnungen1", QStringLiteral("&Umrechnungen"));
-    GriechischeBuchstaben1 = menuItem(Dialoge1, "GriechischeBuchstaben1",
+    Tabellenwerte1 = eintrag(Dialoge1, "Tabellenwerte1", QStringLiteral("&Tabellenwerte"));
+    Umrechnungen1 = eintrag(Dialoge1, "Umrechnungen1", QStringLiteral("&Umrechnungen"));
+    GriechischeBuchstaben1 = eintrag(Dialoge1, "GriechischeBuchstaben1",
                                       QStringLiteral("&Griechisches Alphabet"));
     GriechischeBuchstaben1->setVisible(false);
 
     Hilfe1 = bar->addMenu(QStringLiteral("&Hilfe"));
     Hilfe1->setObjectName(QStringLiteral("Hilfe1"));
-    Inhalt1 = menuItem(Hilfe1, "Inhalt1", QStringLiteral("&Inhalt"), Qt::Key_F1);
-    Demo = menuItem(Hilfe1, "Demo", QStringLiteral("&Demo"));
-    Info1 = menuItem(Hilfe1, "Info1", QStringLiteral("In&fo..."));
-    Homepage1 = menuItem(Hilfe1, "Homepage1", QStringLiteral("Homepage"));
+    Inhalt1 = eintrag(Hilfe1, "Inhalt1", QStringLiteral("&Inhalt"), Qt::Key_F1);
+    Demo = eintrag(Hilfe1, "Demo", QStringLiteral("&Demo"));
+    Info1 = eintrag(Hilfe1, "Info1", QStringLiteral("In&fo..."));
+    Homepage1 = eintrag(Hilfe1, "Homepage1", QStringLiteral("Homepage"));
 
     connect(Neu1, &QAction::triggered, this, &TMainForm::Neu1Click);
     connect(ffnen1, &QAction::triggered, this, &TMainForm::ffnen1Click);

@@ -3,6 +3,8 @@
 // factory.
 #include "tools/teditform.h"
 
+#include "shell/formbau.h"
+
 #include "controls/formcontrols.h"
 #include "shell/tmainform.h"
 #include "shell/windowfactory.h"
@@ -42,34 +44,16 @@ QFont arial(int punkte)
     return f;
 }
 
-// The hint before "|" is the tool tip; the long hint after it is empty here.
-void hinweis(QWidget* w, const QString& hint)
-{
-    const qsizetype bar = hint.indexOf(QLatin1Char('|'));
-    w->setToolTip(bar < 0 ? hint : hint.left(bar));
-}
+using kolvar::eintrag;
+using kolvar::hinweis;
 
 QToolButton* knopf(QWidget* parent, const char* name, const QString& text, const QString& hint)
 {
-    auto* b = new QToolButton(parent);
-    b->setObjectName(QLatin1String(name));
-    b->setText(text);
-    hinweis(b, hint);
-    b->setAutoRaise(true);
-    b->setFocusPolicy(Qt::NoFocus);
+    QToolButton* b = kolvar::knopf(parent, name, text, hint);
     b->setFont(arial(8));
     return b;
 }
 
-QAction* eintrag(QMenu* menu, const char* name, const QString& text,
-                 const QKeySequence& taste = QKeySequence())
-{
-    QAction* a = menu->addAction(text);
-    a->setObjectName(QLatin1String(name));
-    if (!taste.isEmpty())
-        a->setShortcut(taste);
-    return a;
-}
 
 QMenu* menue(QMenuBar* leiste, const char* name, const QString& text)
 {
