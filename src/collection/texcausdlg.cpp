@@ -98,7 +98,9 @@ Texcausdlg::Texcausdlg(QWidget* parent) : QMainWindow(parent)
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Kolvarsammlung"));
     setFont(arial(13));
-    resize(860, 600);
+    // Wide enough for the contents panel beside a whole calculation row
+    // (symbol, value, unit and unit choice) without a scroll bar.
+    resize(980, 600);
 
     table2 = new kolvar::DataTable(this);
     table2->setObjectName(QStringLiteral("table2"));
