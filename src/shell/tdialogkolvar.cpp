@@ -21,7 +21,6 @@
 #include <QVBoxLayout>
 
 Tdialogkolvar* dialogkolvar = nullptr;
-Tfktbaum* projektliste = nullptr;
 
 namespace {
 
@@ -70,9 +69,6 @@ Tdialogkolvar::Tdialogkolvar(QWidget* parent)
     setObjectName(QStringLiteral("dialogkolvar"));
     setWindowTitle(QStringLiteral("Projektkolvarn bearbeiten"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
-
-    // The list lives exactly as long as this dialog.
-    projektliste = new Tfktbaum();
 
     PageControl1 = new QTabWidget(this);
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
@@ -209,11 +205,7 @@ Tdialogkolvar::Tdialogkolvar(QWidget* parent)
     connect(BitBtn2, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-Tdialogkolvar::~Tdialogkolvar()
-{
-    delete projektliste;
-    projektliste = nullptr;
-}
+Tdialogkolvar::~Tdialogkolvar() = default;
 
 void Tdialogkolvar::showEvent(QShowEvent* event)
 {
