@@ -9,6 +9,7 @@
 #include "shell/tinflizen.h"
 #include "shell/tmainform.h"
 #include "shell/tneuedateidlg.h"
+#include "shell/tvorlagekolvardlg.h"
 #include "shell/tzahlenform.h"
 #include "tools/teditform.h"
 #include "tools/teintabdlg.h"
@@ -84,7 +85,7 @@ void Programm::starten()
     erzeugen(eintabdlg); // 18
     // 19 TForm5
     // 20 Teintab2dlg
-    // 21 TVorlagekolvarDlg
+    erzeugen(VorlagekolvarDlg); // 21 never shown
     // 22 TDBFindForm
     erzeugen(inflizen); // 23
 

@@ -91,7 +91,7 @@ TEST_F(Startup, CreatesTheLongLivedWindowsInOrderAndShowsOnlyTheMainWindow)
         vorher = stelle;
     }
     for (const char* vorhanden : {"Tdialogkolvar", "Tzahlenform", "Thtmldlg", "Tneuedateidlg", "TInfoKolvar",
-                                  "Tformumrech", "Teintabdlg", "Tinflizen"})
+                                  "Tformumrech", "Teintabdlg", "TVorlagekolvarDlg", "Tinflizen"})
         EXPECT_TRUE(erzeugt.contains(QLatin1String(vorhanden))) << vorhanden;
 
     ASSERT_NE(MainForm, nullptr);
