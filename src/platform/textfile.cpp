@@ -175,10 +175,9 @@ bool writeTextLines(const QString& fileName, const QStringList& lines, QString* 
 
 QByteArray encodeHtml(const QString& text)
 {
-    bool fits = true;
-    const QByteArray ansi = encodeWindows1252(text, &fits);
-    if (fits)
-        return ansi;
+    // Always UTF-8 with the mark: a page that fitted Windows-1252 and was
+    // written in it could read back as other text (its bytes may happen to
+    // be valid UTF-8), and editors set to UTF-8 showed its umlauts broken.
     return kUtf8Bom + text.toUtf8();
 }
 
