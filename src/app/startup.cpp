@@ -2,6 +2,7 @@
 
 #include "collection/texcausdlg.h"
 #include "data/tdatadlg.h"
+#include "platform/screenfit.h"
 #include "platform/seams.h"
 #include "shell/tdialogkolvar.h"
 #include "shell/thtmldlg.h"
@@ -49,6 +50,10 @@ void Programm::starten()
     // Only the main window's confirmed close ends the program, even while
     // other windows are open; closing the last other window does not.
     QApplication::setQuitOnLastWindowClosed(false);
+    // Whatever placement a window comes with (its design, a project, a
+    // window file), it is shown on the screen, however small or scaled.
+    m_bildschirmhalter = std::make_unique<kolvar::OnScreenGuard>();
+    qApp->installEventFilter(m_bildschirmhalter.get());
     // The engine's one message (a definition that refers to itself) is shown
     // as a plain message box.
     m_vorherigerMelder = setEngineNotifier(

@@ -20,6 +20,7 @@
 #include <QFile>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <QTest>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -252,4 +253,24 @@ TEST_F(Startup, AtTheEndEveryRunTimeWindowGoesFirstAndTheProjectFormulasLast)
                                  "dialogkolvar", "MainForm", "Datadlg"}));
     EXPECT_FALSE(listeFehlte) << "a window ended after the project-formula list";
     EXPECT_EQ(projektliste, nullptr);
+}
+
+TEST_F(Startup, TheMainAndTheFormulaWindowStayOnTheScreen)
+{
+    kolvar::Programm p(programm);
+    p.starten();
+    QTest::mouseClick(MainForm->SpeedButton48, Qt::LeftButton);
+    ASSERT_EQ(MainForm->eigeneFenster().size(), 1);
+    QWidget* formel = MainForm->eigeneFenster().front();
+    QCoreApplication::processEvents();
+    const QRect bild = MainForm->screen()->availableGeometry();
+    const QString massstab = QString::number(MainForm->devicePixelRatio());
+    for (QWidget* w : {static_cast<QWidget*>(MainForm), formel}) {
+        EXPECT_TRUE(bild.contains(w->frameGeometry())) << w->objectName().toStdString();
+        w->grab().save(testpaths::buildDir() + "/bildschirm_" + w->objectName() + "_" + massstab + ".png");
+    }
+    // The whole screen, where the platform can show it (under X).
+    const QPixmap ganz = MainForm->screen()->grabWindow(0);
+    if (!ganz.isNull())
+        ganz.save(testpaths::buildDir() + "/bildschirm_ganz_" + massstab + ".png");
 }
