@@ -19,6 +19,7 @@
 #include <QFrame>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -30,6 +31,8 @@
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 Texcausdlg* excausdlg = nullptr;
 
@@ -158,6 +161,13 @@ Texcausdlg::Texcausdlg(QWidget* parent) : QMainWindow(parent)
 
     verbinde();
     FormCreate();
+
+    // The window's shortcuts win over the key bindings of its controls (on
+    // a desktop whose key scheme has it, Ctrl+U deletes an edit's line):
+    // every control that can take the focus passes them on.
+    for (QWidget* w : findChildren<QWidget*>())
+        if (w->focusPolicy() != Qt::NoFocus)
+            w->installEventFilter(this);
 }
 
 Texcausdlg::~Texcausdlg()
@@ -633,8 +643,23 @@ bool Texcausdlg::event(QEvent* event)
     return QMainWindow::event(event);
 }
 
+bool Texcausdlg::befehlstaste(const QKeyEvent& taste) const
+{
+    const QKeySequence folge(taste.keyCombination());
+    const QList<QAction*> befehle = findChildren<QAction*>();
+    return std::any_of(befehle.begin(), befehle.end(), [&folge](const QAction* a) {
+        return a->isEnabled() && a->shortcuts().contains(folge);
+    });
+}
+
 bool Texcausdlg::eventFilter(QObject* watched, QEvent* event)
 {
+    if (event->type() == QEvent::ShortcutOverride
+        && befehlstaste(*static_cast<QKeyEvent*>(event))) {
+        // Not taken by the control: the key goes to the window's command.
+        event->ignore();
+        return true;
+    }
     if (event->type() == QEvent::MouseButtonPress) {
         auto* me = static_cast<QMouseEvent*>(event);
         if (watched == Panel2 && me->button() == Qt::LeftButton) {

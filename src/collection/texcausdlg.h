@@ -22,6 +22,7 @@ class QAction;
 class QComboBox;
 class QFrame;
 class QGroupBox;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -286,6 +287,8 @@ private:
     void FormCreate();
     void FormClose();
 
+    // Whether a key is the shortcut of one of the window's enabled commands.
+    bool befehlstaste(const QKeyEvent& taste) const;
     // Enables or disables a command; one whose target is missing stays off.
     void schalten(QObject* befehl, bool an);
     void seite(int index);
