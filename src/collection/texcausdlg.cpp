@@ -42,6 +42,8 @@ const QColor kAqua(0, 255, 255);
 const QColor kSkyBlue(166, 202, 240);
 const QColor kLime(0, 255, 0);
 const QColor kYellow(255, 255, 0);
+// The room of the formula in the header; a higher formula gets more.
+constexpr int kFormelhoehe = 66;
 
 QFont arial(int pixel, bool bold = false)
 {
@@ -417,7 +419,7 @@ void Texcausdlg::baue_formelkopf()
     txtshape1->setBrush(QBrush(kYellow));
     txtshape1->setShape(Ttxtshape::sstRectangle);
     txtshape1->setShowRahmen(true);
-    txtshape31 = anzeige(Panel3, QStringLiteral("txtshape31"), 6, 38, 66);
+    txtshape31 = anzeige(Panel3, QStringLiteral("txtshape31"), 6, 38, kFormelhoehe);
     txtshape31->setFont(arial(20));
     txtshape31->setTextposy(8);
 
@@ -445,6 +447,19 @@ void Texcausdlg::baue_formelkopf()
     p.setColor(QPalette::WindowText, Qt::red);
     Label7->setPalette(p);
     Label7->setGeometry(Panel6->geometry().right() + 12, 116, 320, 20);
+    kopfEinpassen();
+}
+
+void Texcausdlg::kopfEinpassen()
+{
+    // A fraction's numerator and a root's bar stand above the formula's
+    // line: the formula is placed so that they stay inside, and a formula
+    // higher than the usual room pushes the rearrangement buttons down.
+    constexpr int abstand = 5;
+    txtshape31->senkrechtEinpassen(4, kFormelhoehe);
+    Panel6->move(Panel6->x(), txtshape31->geometry().bottom() + abstand);
+    Label7->move(Label7->x(), Panel6->y() + 8);
+    Panel3->setFixedHeight(Panel6->geometry().bottom() + 7);
 }
 
 void Texcausdlg::baue_seiten()

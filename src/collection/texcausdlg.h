@@ -282,6 +282,8 @@ private:
     void baue_inhaltspanel();
     void baue_listen();
     void baue_formelkopf();
+    // Fits the header to the formula it shows.
+    void kopfEinpassen();
     void baue_seiten();
     void verbinde();
     void FormCreate();

@@ -164,6 +164,7 @@ void Texcausdlg::ladegroessen()
     }
 
     txtshape31->setText(feld(kKolvar));
+    kopfEinpassen();
     txtshape1->setText(satz ? feld(kInhalt) : inhalt);
     setWindowTitle(satz ? feld(kGebiet) + QLatin1Char(' ') + feld(kThema)
                         : gebiet + QLatin1Char(' ') + thema);
