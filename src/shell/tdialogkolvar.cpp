@@ -1,5 +1,6 @@
 #include "shell/tdialogkolvar.h"
 
+#include "engine/durchgaenge.h"
 #include "engine/helpers.h"
 #include "engine/tfktbaum.h"
 #include "platform/numbers.h"
@@ -19,6 +20,10 @@
 #include <QShowEvent>
 #include <QTabWidget>
 #include <QVBoxLayout>
+
+#include <string>
+#include <utility>
+#include <vector>
 
 Tdialogkolvar* dialogkolvar = nullptr;
 Tfktbaum* projektliste = nullptr;
@@ -368,19 +373,47 @@ void Tdialogkolvar::BitBtn8Click()
 
 void Tdialogkolvar::ExcludeBtnClick()
 {
+    // Walked from the last line up; every selected line leaves the import
+    // list, accepted or not.
+    std::vector<std::pair<int, QString>> zeilen;
     for (int i = listbox2->count() - 1; i >= 0; --i) {
         if (!listbox2->item(i)->isSelected())
             continue;
-        definiereZeile(listbox2->item(i)->text());
+        zeilen.emplace_back(i + 1, listbox2->item(i)->text());
         delete listbox2->takeItem(i);
     }
-    listen_aktualisieren();
+    importieren(zeilen);
 }
 
 void Tdialogkolvar::ExAllBtnClick()
 {
+    std::vector<std::pair<int, QString>> zeilen;
     for (int i = 0; i < listbox2->count(); ++i)
-        definiereZeile(listbox2->item(i)->text());
+        zeilen.emplace_back(i + 1, listbox2->item(i)->text());
+    importieren(zeilen);
+}
+
+void Tdialogkolvar::importieren(const std::vector<std::pair<int, QString>>& zeilen)
+{
+    // A saved list holds its formulas in the order they were first defined,
+    // so a line may use a name that only a later line defines: the lines go
+    // in passes, and only what never becomes definable is reported, each
+    // with its place in the import list.
+    std::vector<std::string> texte;
+    texte.reserve(zeilen.size());
+    for (const auto& zeile : zeilen)
+        texte.push_back(zeile.second.toStdString());
+    std::vector<std::size_t> offen;
+    if (projektliste)
+        offen = kolvar::definiere_in_durchgaengen(*projektliste, texte);
+    else
+        for (std::size_t i = 0; i < zeilen.size(); ++i)
+            offen.push_back(i);
+    for (std::size_t i : offen) {
+        const auto& [nummer, text] = zeilen[i];
+        kolvar::showMessage(kFehlerhafterAusdruck
+                            + QStringLiteral(" in Zeile %1: %2").arg(QString::number(nummer), text));
+    }
     listen_aktualisieren();
 }
 

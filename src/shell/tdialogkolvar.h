@@ -7,6 +7,9 @@
 #include <QDialog>
 #include <QString>
 
+#include <utility>
+#include <vector>
+
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -77,6 +80,9 @@ protected:
 private:
     // Hands one definition to the list; "Fehlerhafter Ausdruck" when refused.
     bool definiereZeile(const QString& zeile);
+    // Defines import lines (their line number in the import list, their
+    // text) in passes and reports each line that still fails.
+    void importieren(const std::vector<std::pair<int, QString>>& zeilen);
     // Replaces Edit1's selection by text and puts the caret rueck characters
     // before the end of the inserted text.
     void einfuegen(const QString& text, int rueck);
