@@ -76,6 +76,7 @@ public slots:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // Hands one definition to the list; "Fehlerhafter Ausdruck" when refused.
@@ -89,6 +90,12 @@ private:
 
     QString m_verzeichnis;
     bool m_centred = false;
+    // Edit1's text and selection (or caret) when it last lost the focus.
+    struct {
+        QString text;
+        int start = 0;
+        int laenge = 0;
+    } m_auswahl;
 };
 
 // The shared instance, created at start-up, and the project-formula list it owns.

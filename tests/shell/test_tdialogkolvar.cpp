@@ -4,6 +4,7 @@
 #include "shell/tdialogkolvar.h"
 #include "shell/tzahlenform.h"
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -115,6 +116,43 @@ TEST_F(DialogkolvarTest, KeypadAndFunctionsInsertAtTheCaret)
     dlg->Button18Click("g");
     EXPECT_EQ(dlg->Edit1->text(), "g(x)=x+5SQRT()");
     EXPECT_EQ(dlg->tasten.size(), 20);
+}
+
+TEST_F(DialogkolvarTest, KeypadAndFunctionListReplaceTheSelectionMadeWithKeys)
+{
+    dlg->show();
+    dlg->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dlg.get()));
+    QLineEdit* e = dlg->Edit1;
+    e->setFocus();
+    e->setText("f(x)=x+1");
+    auto waehleVomEnde = [e](int zeichen) {
+        QTest::keyClick(e, Qt::Key_End);
+        for (int i = 0; i < zeichen; ++i)
+            QTest::keyClick(e, Qt::Key_Left, Qt::ShiftModifier);
+    };
+    waehleVomEnde(1);
+    QTest::mouseClick(dlg->tasten[5], Qt::LeftButton);
+    EXPECT_EQ(e->text(), "f(x)=x+5");
+    EXPECT_EQ(e->cursorPosition(), 8);
+    EXPECT_TRUE(e->hasFocus());
+
+    waehleVomEnde(3);
+    QListWidgetItem* sqrt = dlg->ListBox3->findItems("SQRT", Qt::MatchExactly).value(0);
+    ASSERT_NE(sqrt, nullptr);
+    QTest::mouseClick(dlg->ListBox3->viewport(), Qt::LeftButton, {},
+                      dlg->ListBox3->visualItemRect(sqrt).center());
+    EXPECT_EQ(e->text(), "f(x)=SQRT()");
+    EXPECT_EQ(e->cursorPosition(), 10);
+    EXPECT_TRUE(e->hasFocus());
+
+    // Leaving with Shift+Tab and coming back with Tab selects nothing.
+    QTest::keyClick(e, Qt::Key_Backtab, Qt::ShiftModifier);
+    ASSERT_FALSE(e->hasFocus());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_TRUE(e->hasFocus());
+    EXPECT_FALSE(e->hasSelectedText());
+    EXPECT_EQ(e->cursorPosition(), 10);
 }
 
 TEST_F(DialogkolvarTest, DeleteRefusesAUsedFormulaAndAsksForOthers)
