@@ -11,8 +11,12 @@
 #include "shell/tneuedateidlg.h"
 #include "shell/tzahlenform.h"
 #include "tools/teditform.h"
+#include "tools/teinffordlg.h"
 #include "tools/teintabdlg.h"
+#include "tools/texpfordlg.h"
 #include "tools/tformumrech.h"
+#include "tools/tsummedlg.h"
+#include "tools/ttabelleform.h"
 
 #include <QApplication>
 
@@ -60,13 +64,13 @@ void Programm::starten()
     MainForm->FormCreate(m_programmdatei);
     erzeugen(dialogkolvar); //  3 creates the project-formula list
     dialogkolvar->setVerzeichnis(MainForm->verzeichnis);
-    //  4 Texpfordlg
+    erzeugen(expfordlg); //  4
     erzeugen(zahlenform); //  5
     zahlenform->setVerzeichnis(MainForm->verzeichnis);
-    //  6 Teinffordlg
+    erzeugen(einffordlg); //  6
     //  7 Tanzeigedlg
     //  8 Tvorlbeadlg
-    //  9 Tsummedlg
+    erzeugen(summedlg); //  9 used by no sheet: each has its own
     // 10 Tzeitdlg
     erzeugen(htmldlg); // 11
     htmldlg->setVerzeichnis(MainForm->verzeichnis);
@@ -93,6 +97,7 @@ void Programm::starten()
     MainForm->dialog_eintragen(Dialogfenster::inflizen, inflizen);
     registriereKolvarfenster(m_register);
     registriereRechnenfenster(m_register);
+    registriereTabellenkalkulation(m_register);
     MainForm->setWindowFactory(&m_register);
 
     MainForm->projekt_laden(MainForm->verzeichnis + QStringLiteral("Standard.pro"));
