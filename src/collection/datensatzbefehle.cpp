@@ -190,8 +190,17 @@ bool Datensatzbefehle::reorganisieren()
     if (!m_formeln.isActive())
         return false;
     for (const QString& feld : {kMyNr, kNr}) {
-        if (m_formeln.fieldIndex(feld) < 0) {
+        const int pos = m_formeln.fieldIndex(feld);
+        if (pos < 0) {
             fehler(QStringLiteral("Feld %1 nicht gefunden.").arg(feld));
+            return false;
+        }
+        // Numbers in a text field sort as texts ("10" before "9"), and the
+        // walk in their order would scramble the records.
+        const kolvar::FieldType typ = m_formeln.fieldDefs().at(pos).type;
+        if (typ != kolvar::FieldType::Integer && typ != kolvar::FieldType::Float) {
+            fehler(QStringLiteral("Das Feld %1 ist kein Zahlenfeld; die Datensätze werden nicht neu nummeriert.")
+                       .arg(feld));
             return false;
         }
     }

@@ -24,7 +24,8 @@ struct EditorFixture : ::testing::Test {
     kolvar::DataTable* groessen = nullptr;
 
     // INHALT, KOLVAR, M1..M9 ("" ends the quantities) per record.
-    static QByteArray formeltabelle()
+    // nrTyp: the field type of the scratch number "nr".
+    static QByteArray formeltabelle(const QByteArray& nrTyp = "i4")
     {
         const char* felder[][4] = {
             {"Alpha", "v=\\f(s;t)", "1 2 3", "Zeile 1&#13;&#10;Zeile 2"},
@@ -42,7 +43,7 @@ struct EditorFixture : ::testing::Test {
 )";
         for (int k = 1; k <= 9; ++k)
             xml += "<FIELD attrname=\"M" + QByteArray::number(k) + "\" fieldtype=\"string\" WIDTH=\"10\"/>";
-        xml += R"(<FIELD attrname="myNr" fieldtype="i4"/><FIELD attrname="nr" fieldtype="i4"/>
+        xml += R"(<FIELD attrname="myNr" fieldtype="i4"/><FIELD attrname="nr" fieldtype=")" + nrTyp + R"("/>
 </FIELDS><PARAMS/></METADATA><ROWDATA>
 )";
         for (int i = 0; i < 5; ++i) {
@@ -66,10 +67,7 @@ struct EditorFixture : ::testing::Test {
         QDir().mkpath(verzeichnis + QStringLiteral("daten"));
         ASSERT_TRUE(QFile::copy(testpaths::fixtures() + QStringLiteral("/formeln/daten/GROESSEN.cds"),
                                 verzeichnis + QStringLiteral("daten/GROESSEN.cds")));
-        QFile f(verzeichnis + QStringLiteral("daten/kolvar.cds"));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(formeltabelle());
-        f.close();
+        schreiben(formeltabelle());
         daten = std::make_unique<TDatadlg>();
         Datadlg = daten.get();
         daten->initialisieren(verzeichnis);
@@ -77,6 +75,13 @@ struct EditorFixture : ::testing::Test {
         formeln = daten->table2;
         groessen = daten->table1;
         ASSERT_EQ(formeln->recordCount(), 5);
+    }
+
+    void schreiben(const QByteArray& paket)
+    {
+        QFile f(verzeichnis + QStringLiteral("daten/kolvar.cds"));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(paket);
     }
 
     void TearDown() override

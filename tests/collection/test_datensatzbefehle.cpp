@@ -149,6 +149,18 @@ TEST_F(Befehle, RenumberingGivesEveryRecordItsPlaceAndKeepsTheCursor)
     EXPECT_FALSE(formeln->controlsDisabled());
 }
 
+TEST_F(Befehle, RenumberingRefusesAScratchNumberThatIsText)
+{
+    daten->closeTables();
+    schreiben(formeltabelle("string\" WIDTH=\"5"));
+    daten->initialisieren(verzeichnis);
+    ASSERT_EQ(formeln->fieldDefs().at(formeln->fieldIndex("nr")).type, kolvar::FieldType::String);
+    EXPECT_FALSE(b->reorganisieren());
+    EXPECT_EQ(seams.messages.size(), 1u);
+    EXPECT_EQ(namen(), kNamen);
+    EXPECT_EQ(hinweise, 0);
+}
+
 TEST_F(Befehle, VariablesOfTheQuantityNumbers)
 {
     struct Fall {
