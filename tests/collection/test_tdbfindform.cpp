@@ -70,7 +70,7 @@ struct Suche : ::testing::Test {
     }
 };
 
-TEST_F(Suche, ListsTheFieldsAndEnablesTheReplacementWithItsBox)
+TEST_F(Suche, ListsTheFieldsEnablesTheReplacementWithItsBoxAndCloses)
 {
     fuellen({"a"});
     ASSERT_EQ(form.ComboBox1->count(), 2);
@@ -81,6 +81,8 @@ TEST_F(Suche, ListsTheFieldsAndEnablesTheReplacementWithItsBox)
     EXPECT_TRUE(form.Edit2->isEnabled());
     EXPECT_TRUE(form.windowFlags() & Qt::WindowStaysOnTopHint);
     EXPECT_FALSE(form.isModal());
+    QTest::mouseClick(form.CancelBtn, Qt::LeftButton);
+    EXPECT_FALSE(form.isVisible());
 }
 
 TEST_F(Suche, FoldsOnlyAToZ)
@@ -162,13 +164,6 @@ TEST_F(Suche, ErrorsNameTheFieldStopTheRunAndLeaveTheControlsEnabled)
     ASSERT_EQ(seams.messages.size(), 3u);
     EXPECT_TRUE(seams.messages[2].text.contains("TEXT")) << seams.messages[2].text.toStdString();
     EXPECT_EQ(texte(), (QStringList{"x", "1", "1"}));
-}
-
-TEST_F(Suche, TheCloseButtonHidesTheDialog)
-{
-    fuellen({"a"});
-    QTest::mouseClick(form.CancelBtn, Qt::LeftButton);
-    EXPECT_FALSE(form.isVisible());
 }
 
 } // namespace
