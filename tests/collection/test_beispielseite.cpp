@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <ostream>
+#include <utility>
 #include <vector>
 
 #include "collection/beispielseite.h"
@@ -83,8 +84,8 @@ std::vector<Fall> faelle()
         {"Exponent gilt für Wert und Einheit", "A=a\\u(2)", "A=X^2", "9",
          {g("Fläche", "A", "m\\u(2)"), g("Seite", "a", "m", "3")}, "A=(3m)\\u(2) = 9 m\\u(2)",
          {"Fläche A m\\u(2)", "Seite a = 3m"}},
-        {"kürzeres Symbol zuerst", "y=x0+x", "Y=X0+X", "3",
-         {g("y", "y", ""), g("x", "x", "", "1"), g("x0", "x0", "", "2")}, "y=10+1 = 3 ",
+        {"längeres Symbol gewinnt", "y=x0+x", "Y=X0+X", "3",
+         {g("y", "y", ""), g("x", "x", "", "1"), g("x0", "x0", "", "2")}, "y=2+1 = 3 ",
          {"y y ", "x x = 1", "x0 x0 = 2"}},
         {"Symbol in Symbolschrift und Markup im Symbol", "v=\\c(w)\\mr+s\\d(0)", "V=W*R+S0", "6",
          {g("v", "v", "m/s"), g("Winkelgeschwindigkeit", "\\c(w)", "s\\u(-1)", "2"), g("Radius", "r", "m", "0,5"),
@@ -120,6 +121,42 @@ TEST(Beispielseite, Texte)
         EXPECT_EQ(seite.ok, !f.zeilen.isEmpty());
         EXPECT_EQ(seite.formel, f.seite);
         EXPECT_EQ(seite.zeilen, f.zeilen);
+    }
+}
+
+// Function names stay whole; symbols around and inside their arguments are
+// replaced, and at one place the longest symbol wins whatever the record order.
+TEST(Beispielseite, FunktionsnamenUndLaengsteSymbole)
+{
+    const struct {
+        const char* formel;
+        std::vector<std::pair<const char*, const char*>> gegeben; // symbol, value with unit
+        const char* seite;
+    } faelle[] = {
+        {"\\c(g)=arccos(\\f(a\\u(2)+b\\u(2)-c\\u(2);2\\ma\\mb))", {{"a", "6m"}, {"b", "8m"}, {"c", "5m"}},
+         "\\c(g)=arccos(\\f((6m)\\u(2)+(8m)\\u(2)-(5m)\\u(2);2\\m6m\\m8m))"},
+        {"b=c\\mcos \\c(a)", {{"c", "10m"}, {"\\c(a)", "30°"}}, "b=10m\\mcos 30°"},
+        {"a=b\\mtan \\c(a)", {{"b", "10m"}, {"t", "5s"}, {"\\c(a)", "30°"}}, "a=10m\\mtan 30°"},
+        {"\\c(a)=arcsin(\\f(n\\m\\c(l);s))", {{"s", "2m"}, {"n", "1"}, {"\\c(l)", "0,5m"}},
+         "\\c(a)=arcsin(\\f(1\\m0,5m;2m))"},
+        {"y=sinh x+Asin x", {{"s", "1"}, {"x", "2"}, {"A", "3"}, {"h", "4"}}, "y=sinh 2+3sin 2"},
+        {"t=\\f(ln 2;\\c(l))+lg c", {{"l", "1"}, {"\\c(l)", "0,1/s"}, {"c", "5"}}, "t=\\f(ln 2;0,1/s)+lg 5"},
+        {"P=U\\mI\\mcos \\c(j)", {{"c", "9"}, {"U", "230V"}, {"I", "2A"}, {"cos \\c(j)", "0,8"}},
+         "P=230V\\m2A\\m0,8"},
+        {"E=mgh", {{"h", "3m"}, {"g", "10m/s\\u(2)"}, {"m", "2kg"}}, "E=2kg10m/s\\u(2)3m"},
+        {"y=x+x0", {{"x", "1"}, {"x0", "2"}}, "y=1+2"},
+        {"y=x0\\u(2)", {{"x", "1"}, {"x0", "2"}}, "y=(2)\\u(2)"},
+        {"pH=pOH+p", {{"p", "1"}, {"pOH", "2"}, {"pH", "3"}}, "pH=2+1"},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.formel);
+        std::vector<Beispielgroesse> vorwaerts = {g("gesucht", "y", "")};
+        for (const auto& [symbol, wert] : f.gegeben)
+            vorwaerts.push_back(g("", symbol, "", wert));
+        std::vector<Beispielgroesse> rueckwaerts = {vorwaerts.front()};
+        rueckwaerts.insert(rueckwaerts.end(), vorwaerts.rbegin(), vorwaerts.rend() - 1);
+        EXPECT_EQ(kolvar::beispielformel(QString::fromUtf8(f.formel), vorwaerts), QString::fromUtf8(f.seite));
+        EXPECT_EQ(kolvar::beispielformel(QString::fromUtf8(f.formel), rueckwaerts), QString::fromUtf8(f.seite));
     }
 }
 
