@@ -159,7 +159,7 @@ def expand(template, symbols):
 # the markup back as arithmetic lets the generator prove that both say the
 # same thing. It understands the notation this collection uses: fractions,
 # roots (also \u(4)\r(..) for a fourth root), exponents, the dot, pi, e, and
-# the functions sin cos tan arcsin arccos ln lg with their ⁻¹ forms.
+# the functions sin cos tan cot arcsin arccos arctan ln lg (and sin⁻¹ ...).
 
 _FUNCS = {"arcsin": "asin", "arccos": "acos", "arctan": "atan", "sin": "sin", "cos": "cos",
           "tan": "tan", "cot": "cot", "ln": "log", "lg": "log10"}

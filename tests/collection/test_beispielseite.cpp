@@ -5,7 +5,21 @@
 #include <vector>
 
 #include "collection/beispielseite.h"
+#include "collection/texcausdlg.h"
 #include "collection/tgroessensatz.h"
+#include "controls/textendedit.h"
+#include "controls/ttxtshape.h"
+#include "data/tdatadlg.h"
+#include "engine/tfktbaum.h"
+#include "platform/seams.h"
+#include "shell/tdialogkolvar.h"
+#include "support/testpaths.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
 
 // Readable failure messages for texts and lists of texts.
 void PrintTo(const QString& s, std::ostream* os)
@@ -176,6 +190,55 @@ TEST(Beispielseite, AusDenGroessensaetzen)
         "v=s/10", "V=S/10", "3,6", {kolvar::beispielgroesse(a, ""), kolvar::beispielgroesse(b, "10")});
     EXPECT_EQ(seite.formel, "v=10m/10 = 3,6 km/h");
     EXPECT_EQ(seite.zeilen, QStringList({"Geschwindigkeit v km/h", "Weg s = 10m"}));
+}
+
+// A user solves the shipped law of cosines for a side: picks the
+// rearrangement, types the values and calculates with the mouse; the example
+// page keeps cos and sin whole although c is given.
+TEST(Beispielseite, KosinussatzImFormelfenster)
+{
+    kolvar::ScriptedSeams seams;
+    kolvar::SeamsGuard guard(seams);
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString verzeichnis = dir.path() + QStringLiteral("/");
+    ASSERT_TRUE(QDir().mkpath(verzeichnis + QStringLiteral("daten")));
+    const QDir quelle(testpaths::shippedData() + QStringLiteral("/daten"));
+    for (const QString& f : quelle.entryList(QDir::Files))
+        ASSERT_TRUE(QFile::copy(quelle.filePath(f), verzeichnis + QStringLiteral("daten/") + f));
+    TDatadlg daten;
+    Datadlg = &daten;
+    daten.initialisieren(verzeichnis);
+    Tfktbaum liste;
+    projektliste = &liste;
+    {
+        Texcausdlg w;
+        w.verzeichnis = verzeichnis;
+        w.show();
+        w.gebiet = QStringLiteral("Mathematik");
+        w.thema = QStringLiteral("Trigonometrie");
+        w.inhalt = QStringLiteral("Kosinussatz");
+        w.baumauswahl();
+        Ttxtshape* nachA = nullptr;
+        for (Ttxtshape* b : w.umformbuttons)
+            if (!b->isHidden() && b->text() == QLatin1String("a"))
+                nachA = b;
+        ASSERT_NE(nachA, nullptr);
+        QTest::mousePress(nachA, Qt::LeftButton);
+        QTest::mouseClick(w.Seite2btn, Qt::LeftButton);
+        const std::pair<const char*, const char*> eingaben[] = {{"b", "8"}, {"c", "10,8014"}, {"\\c(g)", "100"}};
+        for (const auto& [symbol, text] : eingaben)
+            for (int k = 2; k <= w.Anzahl; ++k)
+                if (w.groessen[size_t(k)].symbol == QLatin1String(symbol))
+                    QTest::keyClicks(w.extendEdits[size_t(k)], QString::fromLatin1(text));
+        QTest::mouseClick(w.Speedrechne, Qt::LeftButton);
+        EXPECT_TRUE(seams.messages.empty()) << seams.messageTexts().join(u'|').toStdString();
+        EXPECT_EQ(w.txtshape30->text(),
+                  QStringLiteral("a=8m\\mcos 100°+\\r((10,8014m)\\u(2)-(8m)\\u(2)\\msin\\u(2) 100°)   "
+                                 "(größere Lösung; eindeutig für 10,8014m ≥ 8m) = 6,000 m"));
+    }
+    projektliste = nullptr;
+    Datadlg = nullptr;
 }
 
 } // namespace
