@@ -13,6 +13,7 @@
 #include "tools/teditform.h"
 #include "tools/teintabdlg.h"
 #include "tools/tformumrech.h"
+#include "tools/tgriechform.h"
 
 #include <QApplication>
 
@@ -76,7 +77,7 @@ void Programm::starten()
     erzeugen(formumrech); // 15 loads the conversion groups
     formumrech->setVerzeichnis(MainForm->verzeichnis);
     formumrech->lade_umrechnungen();
-    // 16 Tgriechform
+    erzeugen(griechform); // 16
     // 17 Tbearbformdlg
     erzeugen(eintabdlg); // 18
     // 19 TForm5
@@ -90,6 +91,7 @@ void Programm::starten()
     MainForm->dialog_eintragen(Dialogfenster::dialogkolvar, dialogkolvar);
     MainForm->dialog_eintragen(Dialogfenster::zahlenform, zahlenform);
     MainForm->dialog_eintragen(Dialogfenster::formumrech, formumrech);
+    MainForm->dialog_eintragen(Dialogfenster::griechform, griechform);
     MainForm->dialog_eintragen(Dialogfenster::inflizen, inflizen);
     registriereKolvarfenster(m_register);
     registriereRechnenfenster(m_register);

@@ -87,7 +87,7 @@ TEST_F(Startup, CreatesTheLongLivedWindowsInOrderAndShowsOnlyTheMainWindow)
         EXPECT_GT(stelle, vorher) << name.toStdString() << " out of order or unknown";
         vorher = stelle;
     }
-    for (const char* vorhanden : {"Tdialogkolvar", "Tzahlenform", "Thtmldlg", "Tneuedateidlg", "TInfoKolvar", "Tformumrech", "Teintabdlg", "Tinflizen"})
+    for (const char* vorhanden : {"Tdialogkolvar", "Tzahlenform", "Thtmldlg", "Tneuedateidlg", "TInfoKolvar", "Tformumrech", "Tgriechform", "Teintabdlg", "Tinflizen"})
         EXPECT_TRUE(erzeugt.contains(QLatin1String(vorhanden))) << vorhanden;
 
     ASSERT_NE(MainForm, nullptr);
@@ -184,6 +184,16 @@ TEST_F(Startup, EngineMessagesAppearAsMessageBoxesWhileTheProgramRuns)
     const auto gezeigt = seams.messages.size();
     kolvar::engineNotify("danach");
     EXPECT_EQ(seams.messages.size(), gezeigt);
+}
+
+TEST_F(Startup, GreekTableShowsFromItsHiddenMenuItem)
+{
+    kolvar::Programm p(programm);
+    p.starten();
+    // The menu item stays hidden; its command shows the table.
+    EXPECT_FALSE(MainForm->GriechischeBuchstaben1->isVisible());
+    MainForm->GriechischeBuchstaben1Click();
+    EXPECT_EQ(seams.dialogsRun, QStringList{QStringLiteral("griechform")});
 }
 
 TEST_F(Startup, MainWindowPictureShowsEveryTextWhole)
