@@ -13,6 +13,7 @@
 #include "tools/teditform.h"
 #include "tools/teintabdlg.h"
 #include "tools/tformumrech.h"
+#include "tools/tfraktaldlg.h"
 #include "tools/tgriechform.h"
 
 #include <QApplication>
@@ -95,6 +96,7 @@ void Programm::starten()
     MainForm->dialog_eintragen(Dialogfenster::inflizen, inflizen);
     registriereKolvarfenster(m_register);
     registriereRechnenfenster(m_register);
+    registriereFraktalfenster(m_register);
     MainForm->setWindowFactory(&m_register);
 
     MainForm->projekt_laden(MainForm->verzeichnis + QStringLiteral("Standard.pro"));

@@ -12,6 +12,7 @@
 #include "shell/tmainform.h"
 #include "shell/tzahlenform.h"
 #include "support/testpaths.h"
+#include "tools/tfraktaldlg.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -194,6 +195,17 @@ TEST_F(Startup, GreekTableShowsFromItsHiddenMenuItem)
     EXPECT_FALSE(MainForm->GriechischeBuchstaben1->isVisible());
     MainForm->GriechischeBuchstaben1Click();
     EXPECT_EQ(seams.dialogsRun, QStringList{QStringLiteral("griechform")});
+}
+
+TEST_F(Startup, FractalWindowOpensAsAnOwnedWindow)
+{
+    kolvar::Programm p(programm);
+    p.starten();
+    MainForm->Fraktale1Click();
+    ASSERT_EQ(MainForm->eigeneFenster().size(), 1);
+    EXPECT_EQ(MainForm->eigeneFenster().front(), fraktaldlg);
+    EXPECT_TRUE(fraktaldlg->isVisible());
+    EXPECT_EQ(fraktaldlg->windowTitle(), QStringLiteral("Fraktale"));
 }
 
 TEST_F(Startup, MainWindowPictureShowsEveryTextWhole)
