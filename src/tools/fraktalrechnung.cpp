@@ -30,21 +30,21 @@ int fluchtzahl(double zre, double zim, double cre, double cim, double grenze, in
 
 namespace {
 
-using v4d = double __attribute__((vector_size(32)));
-using v4l = std::int64_t __attribute__((vector_size(32)));
-
-// Eight points step side by side in two groups of four doubles. The compiler
-// makes each group one AVX register where the processor has AVX2 (chosen
-// when the program starts) and two SSE2 registers elsewhere; two groups keep
-// the multipliers busy while each waits for its own result.
-#if defined(__x86_64__) && defined(__has_attribute)
-#if __has_attribute(target_clones)
-#define KOLVAR_VEKTORKLONE __attribute__((target_clones("avx2", "default")))
-#endif
-#endif
-#ifndef KOLVAR_VEKTORKLONE
-#define KOLVAR_VEKTORKLONE
-#endif
+// N doubles side by side and the masks (-1 true, 0 false) their
+// comparisons give. (Spelled out per size: the compiler drops a vector size
+// that depends on a template parameter.)
+template <int N>
+struct Vektor;
+template <>
+struct Vektor<1> {
+    typedef double D;
+    typedef std::int64_t L;
+};
+template <>
+struct Vektor<4> {
+    typedef double D __attribute__((vector_size(32)));
+    typedef std::int64_t L __attribute__((vector_size(32)));
+};
 
 // At most this many steps per call, so that a stop is seen soon even when
 // the maximum count is huge.
@@ -75,57 +75,100 @@ struct alignas(64) Fraktalstapel {
 namespace {
 
 // Steps every point of the batch until all have stopped, or at most
-// kSchritteJeAufruf steps; true when all have stopped. Returns the steps
-// taken in schritte.
-KOLVAR_VEKTORKLONE
-bool rechne(Fraktalstapel& b, double grenze, std::int64_t maximum, std::int64_t& schritte)
+// kSchritteJeAufruf steps; true when all have stopped. Adds the steps taken
+// to schritte. The eight points run as 8 / N independent chains of N
+// doubles, so the multipliers stay busy while each chain waits for its own
+// result; the loops over the chains unroll, and everything stays in
+// registers.
+template <int N>
+[[gnu::always_inline]] inline bool rechne_mit(Fraktalstapel& b, double grenze, std::int64_t maximum,
+                                              std::int64_t& schritte)
 {
-    // Named variables, not arrays, so that everything stays in registers.
-    auto* vx = reinterpret_cast<v4d*>(b.x);
-    auto* vy = reinterpret_cast<v4d*>(b.y);
-    auto* vn = reinterpret_cast<v4l*>(b.n);
-    auto* va = reinterpret_cast<v4l*>(b.aktiv);
-    const auto* vcx = reinterpret_cast<const v4d*>(b.cx);
-    const auto* vcy = reinterpret_cast<const v4d*>(b.cy);
-    v4d x0 = vx[0], x1 = vx[1], y0 = vy[0], y1 = vy[1];
-    const v4d cx0 = vcx[0], cx1 = vcx[1], cy0 = vcy[0], cy1 = vcy[1];
-    v4l n0 = vn[0], n1 = vn[1], a0 = va[0], a1 = va[1];
-    const v4d gv = {grenze, grenze, grenze, grenze};
-    const v4l mv = {maximum, maximum, maximum, maximum};
-    const v4d zwei = {2.0, 2.0, 2.0, 2.0};
+    constexpr int G = 8 / N;
+    using D = typename Vektor<N>::D;
+    using L = typename Vektor<N>::L;
+    static_assert(sizeof(D) == N * sizeof(double) && sizeof(L) == sizeof(D));
+    D x[G], y[G], cx[G], cy[G];
+    L n[G], a[G];
+#pragma GCC unroll 8
+    for (int g = 0; g < G; ++g) {
+        x[g] = reinterpret_cast<const D*>(b.x)[g];
+        y[g] = reinterpret_cast<const D*>(b.y)[g];
+        cx[g] = reinterpret_cast<const D*>(b.cx)[g];
+        cy[g] = reinterpret_cast<const D*>(b.cy)[g];
+        n[g] = reinterpret_cast<const L*>(b.n)[g];
+        a[g] = reinterpret_cast<const L*>(b.aktiv)[g];
+    }
+    const D gv = D{} + grenze;
+    const L mv = L{} + maximum;
+    const D zwei = D{} + 2.0;
     std::int64_t s = 0;
     bool fertig = false;
     while (s < kSchritteJeAufruf) {
-        const v4d xx0 = x0 * x0, yy0 = y0 * y0, xy0 = (zwei * x0) * y0;
-        const v4d xx1 = x1 * x1, yy1 = y1 * y1, xy1 = (zwei * x1) * y1;
-        const v4l raus0 = (xx0 + yy0) > gv;
-        const v4l raus1 = (xx1 + yy1) > gv;
-        x0 = (xx0 - yy0) + cx0;
-        x1 = (xx1 - yy1) + cx1;
-        y0 = xy0 + cy0;
-        y1 = xy1 + cy1;
-        n0 -= a0;
-        n1 -= a1;
-        a0 &= ~(raus0 | (n0 == mv));
-        a1 &= ~(raus1 | (n1 == mv));
+        L laufend = L{};
+#pragma GCC unroll 8
+        for (int g = 0; g < G; ++g) {
+            const D xx = x[g] * x[g];
+            const D yy = y[g] * y[g];
+            const D xy = (zwei * x[g]) * y[g];
+            L raus;
+            if constexpr (N == 1)
+                raus = -L((xx + yy) > gv);
+            else
+                raus = (xx + yy) > gv;
+            x[g] = (xx - yy) + cx[g];
+            y[g] = xy + cy[g];
+            n[g] -= a[g];
+            if constexpr (N == 1)
+                a[g] &= ~(raus | -L(n[g] == mv));
+            else
+                a[g] &= ~(raus | (n[g] == mv));
+            laufend |= a[g];
+        }
         ++s;
-        const v4l laufend = a0 | a1;
-        if ((laufend[0] | laufend[1] | laufend[2] | laufend[3]) == 0) {
+        std::int64_t spur[N];
+        std::memcpy(spur, &laufend, sizeof spur);
+        std::int64_t irgendeiner = 0;
+#pragma GCC unroll 8
+        for (int i = 0; i < N; ++i)
+            irgendeiner |= spur[i];
+        if (irgendeiner == 0) {
             fertig = true;
             break;
         }
     }
-    vx[0] = x0;
-    vx[1] = x1;
-    vy[0] = y0;
-    vy[1] = y1;
-    vn[0] = n0;
-    vn[1] = n1;
-    va[0] = a0;
-    va[1] = a1;
+#pragma GCC unroll 8
+    for (int g = 0; g < G; ++g) {
+        reinterpret_cast<D*>(b.x)[g] = x[g];
+        reinterpret_cast<D*>(b.y)[g] = y[g];
+        reinterpret_cast<L*>(b.n)[g] = n[g];
+        reinterpret_cast<L*>(b.aktiv)[g] = a[g];
+    }
     schritte += s;
     return fertig;
 }
+
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+// Four doubles to a register where the processor has AVX2 (the choice is
+// made once); elsewhere eight chains of single doubles, which run faster
+// there than pairs of doubles in SSE2 registers with their 64-bit compares.
+[[gnu::target("avx2")]] bool rechne_avx2(Fraktalstapel& b, double grenze, std::int64_t maximum,
+                                         std::int64_t& schritte)
+{
+    return rechne_mit<4>(b, grenze, maximum, schritte);
+}
+
+bool rechne(Fraktalstapel& b, double grenze, std::int64_t maximum, std::int64_t& schritte, bool vektoren = true)
+{
+    static const bool avx2 = __builtin_cpu_supports("avx2");
+    return avx2 && vektoren ? rechne_avx2(b, grenze, maximum, schritte) : rechne_mit<1>(b, grenze, maximum, schritte);
+}
+#else
+bool rechne(Fraktalstapel& b, double grenze, std::int64_t maximum, std::int64_t& schritte, bool = true)
+{
+    return rechne_mit<1>(b, grenze, maximum, schritte);
+}
+#endif
 
 } // namespace
 
@@ -264,7 +307,7 @@ bool Fraktalzeichnung::arbeite(const Indexbild& bild, Uhr::time_point bis, long 
     }
 }
 
-void fluchtzahlen(const Startwert* punkte, std::size_t anzahl, double grenze, int maximum, int* n)
+void fluchtzahlen(const Startwert* punkte, std::size_t anzahl, double grenze, int maximum, int* n, bool vektoren)
 {
     Fraktalstapel b;
     std::int64_t schritte = 0;
@@ -274,7 +317,7 @@ void fluchtzahlen(const Startwert* punkte, std::size_t anzahl, double grenze, in
             const Startwert p = i < b.anzahl ? punkte[anfang + std::size_t(i)] : Startwert{0, 0, 0, 0};
             b.setze(i, p.zre, p.zim, p.cre, p.cim);
         }
-        while (!rechne(b, grenze, maximum, schritte)) {
+        while (!rechne(b, grenze, maximum, schritte, vektoren)) {
         }
         for (int i = 0; i < b.anzahl; ++i)
             n[anfang + std::size_t(i)] = int(b.n[i]);

@@ -44,8 +44,10 @@ struct Startwert {
 };
 
 // The counts of many points, n[i] for punkte[i]: the same as fluchtzahl
-// gives for each, computed several at a time.
-void fluchtzahlen(const Startwert* punkte, std::size_t anzahl, double grenze, int maximum, int* n);
+// gives for each, computed several at a time. Without vektoren the way for
+// processors without AVX2 is taken, whatever this one has.
+void fluchtzahlen(const Startwert* punkte, std::size_t anzahl, double grenze, int maximum, int* n,
+                  bool vektoren = true);
 
 // The palette index of a count: the count itself up to 15, else its rest
 // modulo 16.

@@ -62,14 +62,15 @@ TEST(Fluchtzahlen, LanesGiveTheCountsOfThePlainLoop)
     std::uniform_real_distribution<double> wert(-2.2, 2.2);
     for (int i = 0; i < 20000; ++i)
         punkte.push_back({i % 2 ? wert(zufall) : 0, i % 2 ? wert(zufall) : 0, wert(zufall), wert(zufall)});
-    for (const auto& [grenze, maximum] : {std::pair{4.0, 1000}, std::pair{-1.0, 50}, std::pair{1e6, 3}}) {
-        std::vector<int> n(punkte.size());
-        fluchtzahlen(punkte.data(), punkte.size(), grenze, maximum, n.data());
-        for (std::size_t i = 0; i < punkte.size(); ++i) {
-            const Startwert& p = punkte[i];
-            ASSERT_EQ(n[i], fluchtzahl(p.zre, p.zim, p.cre, p.cim, grenze, maximum)) << i << " " << grenze;
+    for (const bool vektoren : {true, false})
+        for (const auto& [grenze, maximum] : {std::pair{4.0, 1000}, std::pair{-1.0, 50}, std::pair{1e6, 3}}) {
+            std::vector<int> n(punkte.size());
+            fluchtzahlen(punkte.data(), punkte.size(), grenze, maximum, n.data(), vektoren);
+            for (std::size_t i = 0; i < punkte.size(); ++i) {
+                const Startwert& p = punkte[i];
+                ASSERT_EQ(n[i], fluchtzahl(p.zre, p.zim, p.cre, p.cim, grenze, maximum)) << i << " " << vektoren;
+            }
         }
-    }
 }
 
 TEST(Fraktalzeichnung, EachPassGivesEveryPixelItsBlocksColour)
