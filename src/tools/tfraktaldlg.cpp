@@ -37,7 +37,7 @@ namespace {
 
 // How long one slice of a drawing may run before the window answers again:
 // well below what a person notices, and the bound of how late a stop is seen.
-constexpr std::chrono::milliseconds kZeitscheibe{15};
+constexpr std::chrono::milliseconds kZeitscheibe{8};
 
 using kolvar::eintrag;
 using kolvar::menue;
@@ -391,7 +391,10 @@ bool Tfraktaldlg::zeichnen(kolvar::Fraktalart art)
     m_zeichnung = std::make_unique<kolvar::Fraktalzeichnung>(e);
     // Slow motion is the Mandelbrot set's only.
     m_zeitlupe = art == kolvar::Fraktalart::Mandelbrot && CheckBox1->isChecked();
-    m_durchgangBegonnen = false;
+    // The first pass's gauge is set here, so its blocks are computed in the
+    // very next slice.
+    Gauge1->setValue(0);
+    m_durchgangBegonnen = true;
     m_wartet = false;
     m_takt.start(0);
     return true;
