@@ -1,6 +1,8 @@
 #include "engine/numberformat.h"
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <vector>
@@ -421,6 +423,133 @@ std::string formatFloat(std::string_view pattern, long double value)
     if (negative && hasNegative)
         return formatWith(sections[1], absValue, false, true);
     return formatWith(first, absValue, negative, negative);
+}
+
+namespace {
+
+constexpr std::string_view kQueryPattern = "#.##e+##";
+
+// Powers of ten as the nearest extended values, 10^p = grob[p / 32] * fein[p % 32]
+// for p from kTiefste to about 4900; each product is then within a few ulps.
+struct Zehnerpotenzen {
+    static constexpr int kTiefste = -32 * 154;
+    long double fein[32];
+    long double grob[2 * 154];
+
+    Zehnerpotenzen()
+    {
+        char text[16];
+        for (int r = 0; r < 32; ++r) {
+            std::snprintf(text, sizeof text, "1e%d", r);
+            fein[r] = std::strtold(text, nullptr);
+        }
+        for (int q = 0; q < 2 * 154; ++q) {
+            std::snprintf(text, sizeof text, "1e%d", kTiefste + 32 * q);
+            grob[q] = std::strtold(text, nullptr);
+        }
+    }
+
+    long double operator()(int p) const
+    {
+        const int index = p - kTiefste;
+        return grob[index / 32] * fein[index % 32];
+    }
+};
+
+// Whether a * 10^p is exactly n + 1/2: then a has four significant digits,
+// which its first 18 hold exactly, and the half rounds away from zero.
+// Decided in whole numbers, for the exponents where they fit.
+bool genauHalb(long double a, int p, int n)
+{
+    if (p < 0 || p > 19)
+        return false;
+    int k = 0;
+    const long double m = std::frexp(a, &k); // a = m * 2^k, m in [0.5, 1)
+    const auto mantisse = static_cast<std::uint64_t>(std::ldexp(m, 64));
+    // mantisse * 10^p * 2^(k - 63) == 2n + 1
+    const int shift = 63 - k;
+    if (shift < 0 || shift > 100)
+        return false;
+    std::uint64_t zehnHochP = 1;
+    for (int i = 0; i < p; ++i)
+        zehnHochP *= 10;
+    using u128 = unsigned __int128;
+    return u128(mantisse) * zehnHochP == u128(2 * n + 1) << shift;
+}
+
+} // namespace
+
+std::string formatQueryResult(long double value)
+{
+    // The pattern shows three significant digits, rounded half away from zero
+    // from the value's first 18 digits. Scaled to three whole digits, the
+    // value is known here to far better than 1e-9, while those 18 digits move
+    // it by at most 5e-16: only a value whose fraction lies within 1e-9 of
+    // one half could round otherwise there. Unless it is exactly the half,
+    // it goes the general way, as do values outside the normal range.
+    if (!std::isfinite(value) || value == 0)
+        return formatFloat(kQueryPattern, value);
+    const long double a = std::fabs(value);
+    // The binary exponent, from the value as a double where it is one, and
+    // from it the decimal exponent to within one (78913 / 2^18 is log10 2 to
+    // within 1e-6); the scaling below corrects it.
+    int binaer = 0;
+    if (a >= 1e-300L && a <= 1e300L)
+        binaer = static_cast<int>((std::bit_cast<std::uint64_t>(static_cast<double>(a)) >> 52) & 0x7FF) - 1022;
+    else
+        std::frexp(a, &binaer);
+    int e = ((binaer - 1) * 78913) >> 18;
+    if (e < -4900 || e > 4900)
+        return formatFloat(kQueryPattern, value);
+    static const Zehnerpotenzen zehn;
+    long double s = a * zehn(2 - e);
+    if (s < 100) {
+        --e;
+        s = a * zehn(2 - e);
+    } else if (s >= 1000) {
+        ++e;
+        s = a * zehn(2 - e);
+    }
+    if (s < 100 || s >= 1000)
+        return formatFloat(kQueryPattern, value);
+    // The whole part through a double, whose conversion needs no change of
+    // the x87 rounding mode; it may come out one too high.
+    int n = static_cast<int>(static_cast<double>(s));
+    if (n > s)
+        --n;
+    long double rest = s - n;
+    if (std::fabs(rest - 0.5L) < 1e-9L) {
+        if (!genauHalb(a, 2 - e, n))
+            return formatFloat(kQueryPattern, value);
+        rest = 1;
+    }
+    if (rest > 0.5L && ++n == 1000) {
+        n = 100;
+        ++e;
+    }
+
+    char text[16];
+    std::size_t len = 0;
+    if (value < 0)
+        text[len++] = '-';
+    text[len++] = char('0' + n / 100);
+    const int zehner = n / 10 % 10;
+    const int einer = n % 10;
+    if (zehner != 0 || einer != 0) {
+        text[len++] = ',';
+        text[len++] = char('0' + zehner);
+        if (einer != 0)
+            text[len++] = char('0' + einer);
+    }
+    text[len++] = 'e';
+    text[len++] = e < 0 ? '-' : '+';
+    char ziffern[8];
+    int k = 0;
+    for (int rest10 = e < 0 ? -e : e; k == 0 || rest10 > 0; rest10 /= 10)
+        ziffern[k++] = char('0' + rest10 % 10);
+    while (k > 0)
+        text[len++] = ziffern[--k];
+    return std::string(text, len);
 }
 
 bool parseFloat(std::string_view text, long double& value)

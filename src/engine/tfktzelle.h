@@ -47,4 +47,5 @@ private:
 
     Tfktbaum* m_liste = nullptr; // the list holding this entry, or none while being built
     kolvar::EntryRef m_ref{};
+    std::size_t m_pos = 0; // its place in the list
 };
