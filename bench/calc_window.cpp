@@ -135,9 +135,9 @@ QString programm(long bytes)
     for (long i = 0; text.size() < bytes; ++i) {
         const QString n = QString::number(i);
         text += QStringLiteral("WERT") + n + QLatin1Char('=') + n + QStringLiteral(",25*3+1\n");
+        text += QStringLiteral("PI") + n + QStringLiteral("(R)=R^2*3,14159\n");
         text += QStringLiteral("SUMME") + n + QStringLiteral("=WERT") + n + QStringLiteral("/2+PI") + n
             + QStringLiteral("(2)\n");
-        text += QStringLiteral("PI") + n + QStringLiteral("(R)=R^2*3,14159\n");
         if (i % 33 == 0)
             text += QStringLiteral("Ausgabe(SUMME") + n + QStringLiteral(")\n");
     }
@@ -159,6 +159,7 @@ void BM_ProgramOfDistinctNames(benchmark::State& state)
         fenster.Rechne->click();
         state.PauseTiming();
         state.counters["definitions"] = double(projektliste->count());
+        state.counters["entries"] = double(fenster.zeigekolvar->count());
         state.counters["outputs"] = fenster.ausgabefenster()
                                         ? double(fenster.ausgabefenster()->zeilen().size())
                                         : 0;

@@ -303,7 +303,8 @@ bool Tfktbaum::untersuche(std::string& zeile, long double& y)
     if (!funktion.berechneZeile(ausdruck, value))
         return false;
     y = value;
-    zeile = kolvar::formatQueryResult(value);
+    // Into the line's own buffer: the caller's capacity stays for its next line.
+    zeile.assign(kolvar::formatQueryResult(value));
     return true;
 }
 

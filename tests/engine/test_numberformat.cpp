@@ -312,6 +312,9 @@ TEST(FormatQueryResult, GivesTheGeneralRoutinesTextForEveryKindOfValue)
         }
     }
     for (int d = 100; d < 1000; ++d) {
+        // Close to the half, but clearly on one side of it.
+        werte.push_back((d + 0.5L - 1e-11L) / 100);
+        werte.push_back((d + 0.5L + 1e-11L) * 1000);
         const long double punkt = (d + 0.5L) / 100;
         for (long double v = std::nextafter(std::nextafter(punkt, 0.0L), 0.0L), k = 0; k < 5;
              ++k, v = std::nextafter(v, 10.0L))
