@@ -8,7 +8,9 @@
 #include <cstdlib>
 #include <memory>
 #include <string>
+#include <vector>
 
+#include "engine/durchgaenge.h"
 #include "engine/tfktbaum.h"
 #include "engine/tfunktion.h"
 
@@ -112,6 +114,24 @@ void compileAgainstList(benchmark::State& state)
     state.counters["definitions"] = double(l->count());
 }
 
+// A set of lines in which each uses the next, so that only one can be
+// defined per pass (a chain saved in reverse order): the time must grow with
+// the lines, not with their square.
+void chainBackwards(benchmark::State& state)
+{
+    const int n = int(state.range(0));
+    std::vector<std::string> zeilen;
+    for (int i = 0; i < n; ++i)
+        zeilen.push_back("V" + std::to_string(i) + "=V" + std::to_string(i + 1) + "*2");
+    zeilen.push_back("V" + std::to_string(n) + "=1");
+    for (auto _ : state) {
+        Tfktbaum l;
+        if (!kolvar::definiere_in_durchgaengen(l, zeilen).empty())
+            state.SkipWithError("lines left over");
+    }
+    state.counters["lines"] = double(zeilen.size());
+}
+
 void definitionLine(benchmark::State& state)
 {
     Tfktbaum& l = liste();
@@ -136,6 +156,10 @@ int main(int argc, char** argv)
                                      compiledEvaluation, e.text);
     }
     benchmark::RegisterBenchmark("untersuche/definition_replaced", definitionLine);
+    benchmark::RegisterBenchmark("durchgaenge/chain_backwards", chainBackwards)
+        ->Arg(1000)
+        ->Arg(4000)
+        ->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("uebersetze/definitions", compileAgainstList)
         ->Arg(4)
         ->Arg(100)

@@ -252,6 +252,8 @@ bool Tfktbaum::fktanalyse(std::string_view zeile)
     if (!linkeSeiteGanz(zeile, name, parameter))
         return false;
 
+    if (m_mitschrift)
+        m_mitschrift->push_back(name);
     const int index = sucheeintrag(name);
     if (index >= 0) {
         // The entry stays, so every definition that uses it sees the new

@@ -61,6 +61,13 @@ public:
     bool suchezeiger(const char*& pos, Tfktzelle*& eintrag);
     bool suchezeigerstr(std::string_view s, Tfktzelle*& eintrag);
 
+    // While set, the compilation of a definition adds to namen every name
+    // whose definition could change its outcome: those it looked up, and the
+    // longer ones it would look up in a list that held longer names; nullptr
+    // ends it. Lines that wait for other definitions use it to know when to
+    // try again.
+    void namenMitschreiben(std::vector<std::string>* namen) { m_mitschrift = namen; }
+
     // The items, in creation order.
     int count() const { return static_cast<int>(m_items.size()); }
     // The definition text the item was created with (a replacement keeps it).
@@ -116,4 +123,5 @@ private:
     // long the list is.
     kolvar::Namensindex m_namen;
     std::size_t m_laengsterName = 0;
+    std::vector<std::string>* m_mitschrift = nullptr;
 };

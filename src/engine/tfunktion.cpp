@@ -141,6 +141,9 @@ constexpr const char* kNotNatural = "Keine natürliche Zahl!";
 constexpr const char* kArcsinArgument = "Argument <1 arcsin-Funktion";
 constexpr const char* kArccosArgument = "Argument <1 arccos-Funktion";
 
+// No name has more bytes: 20 characters of up to four bytes.
+constexpr std::size_t kMaxNameBytes = 4 * Tfktbaum::kMaxName;
+
 // Whole exponents up to this magnitude are multiplied out; the factorial has
 // no finite value beyond its limit.
 constexpr std::uint32_t kMaxMultipliedExponent = 65536;
@@ -524,6 +527,8 @@ inline bool tfunktion::op_pop(Entwurf& e, OpEntry& entry)
 
 bool tfunktion::suche_fkt(std::string_view name, OpEntry& op) const
 {
+    if (m_owner->m_mitschrift)
+        m_owner->m_mitschrift->emplace_back(name);
     const Tfktzelle* e = name.size() <= m_owner->laengsterName() ? m_owner->findeName(name) : nullptr;
     if (!e || e->parameter.empty())
         return false;
@@ -577,6 +582,9 @@ bool tfunktion::suche_konstante(std::string_view rest, std::size_t lauf, OpEntry
 {
     // The longest defined name that rest begins with: one of the beginnings
     // of the run of name characters there.
+    if (std::vector<std::string>* mitschrift = m_owner->m_mitschrift)
+        for (std::size_t n = 1; n <= lauf && n <= kMaxNameBytes; ++n)
+            mitschrift->emplace_back(rest.substr(0, n));
     const Tfktzelle* best = nullptr;
     std::size_t n = lauf < m_owner->laengsterName() ? lauf : m_owner->laengsterName();
     for (; n > 0 && !best; --n)
