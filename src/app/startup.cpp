@@ -1,6 +1,9 @@
 #include "app/startup.h"
 
+#include "collection/tbearbformdlg.h"
+#include "collection/tdbfindform.h"
 #include "collection/texcausdlg.h"
+#include "collection/tform5.h"
 #include "data/tdatadlg.h"
 #include "platform/seams.h"
 #include "shell/tdialogkolvar.h"
@@ -11,8 +14,12 @@
 #include "shell/tneuedateidlg.h"
 #include "shell/tzahlenform.h"
 #include "tools/teditform.h"
+#include "tools/teinffordlg.h"
 #include "tools/teintabdlg.h"
+#include "tools/texpfordlg.h"
 #include "tools/tformumrech.h"
+#include "tools/tsummedlg.h"
+#include "tools/ttabelleform.h"
 
 #include <QApplication>
 
@@ -60,13 +67,13 @@ void Programm::starten()
     MainForm->FormCreate(m_programmdatei);
     erzeugen(dialogkolvar); //  3 creates the project-formula list
     dialogkolvar->setVerzeichnis(MainForm->verzeichnis);
-    //  4 Texpfordlg
+    erzeugen(expfordlg); //  4
     erzeugen(zahlenform); //  5
     zahlenform->setVerzeichnis(MainForm->verzeichnis);
-    //  6 Teinffordlg
+    erzeugen(einffordlg); //  6
     //  7 Tanzeigedlg
     //  8 Tvorlbeadlg
-    //  9 Tsummedlg
+    erzeugen(summedlg); //  9 used by no sheet: each has its own
     // 10 Tzeitdlg
     erzeugen(htmldlg); // 11
     htmldlg->setVerzeichnis(MainForm->verzeichnis);
@@ -77,12 +84,13 @@ void Programm::starten()
     formumrech->setVerzeichnis(MainForm->verzeichnis);
     formumrech->lade_umrechnungen();
     // 16 Tgriechform
-    // 17 Tbearbformdlg
+    erzeugen(bearbformdlg); // 17 the table editor, on the data module's tables
+    bearbformdlg->verzeichnis = MainForm->verzeichnis;
     erzeugen(eintabdlg); // 18
-    // 19 TForm5
+    erzeugen(Form5); // 19 the editor's fill dialog
     // 20 Teintab2dlg
     // 21 TVorlagekolvarDlg
-    // 22 TDBFindForm
+    erzeugen(DBFindForm); // 22 the editor's search dialog
     erzeugen(inflizen); // 23
 
     // The commands of the main window reach the long-lived windows and the
@@ -91,8 +99,10 @@ void Programm::starten()
     MainForm->dialog_eintragen(Dialogfenster::zahlenform, zahlenform);
     MainForm->dialog_eintragen(Dialogfenster::formumrech, formumrech);
     MainForm->dialog_eintragen(Dialogfenster::inflizen, inflizen);
+    MainForm->dialog_eintragen(Dialogfenster::bearbformdlg, bearbformdlg);
     registriereKolvarfenster(m_register);
     registriereRechnenfenster(m_register);
+    registriereTabellenkalkulation(m_register);
     MainForm->setWindowFactory(&m_register);
 
     MainForm->projekt_laden(MainForm->verzeichnis + QStringLiteral("Standard.pro"));

@@ -22,6 +22,7 @@ class QAction;
 class QComboBox;
 class QFrame;
 class QGroupBox;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -281,11 +282,15 @@ private:
     void baue_inhaltspanel();
     void baue_listen();
     void baue_formelkopf();
+    // Fits the header to the formula it shows.
+    void kopfEinpassen();
     void baue_seiten();
     void verbinde();
     void FormCreate();
     void FormClose();
 
+    // Whether a key is the shortcut of one of the window's enabled commands.
+    bool befehlstaste(const QKeyEvent& taste) const;
     // Enables or disables a command; one whose target is missing stays off.
     void schalten(QObject* befehl, bool an);
     void seite(int index);

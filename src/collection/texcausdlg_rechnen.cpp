@@ -15,7 +15,6 @@
 #include "shell/tmainform.h"
 #include "shell/windowfactory.h"
 
-#include <QFontMetrics>
 #include <QLabel>
 #include <QMetaObject>
 #include <QPointer>
@@ -24,7 +23,6 @@
 #include <QToolButton>
 
 #include <algorithm>
-#include <limits>
 #include <vector>
 
 namespace {
@@ -33,36 +31,6 @@ namespace {
 // offers these two operations to other windows by name.
 constexpr const char* kZeileHinzufuegen = "zeilehinzufuegen";
 constexpr const char* kDirektModus = "DirektModus1Click";
-
-// Makes a display as high as the formula it shows and moves the formula's
-// top to the display's top margin, so that fractions and exponents are not
-// cut off at either edge.
-void hoeheAnpassen(Ttxtshape* s)
-{
-    constexpr int rand = 4;
-    const kolvar::MarkupLayout l = s->layout();
-    const int zellenhoehe = QFontMetrics(s->font()).height();
-    int oben = std::numeric_limits<int>::max();
-    int unten = std::numeric_limits<int>::min();
-    for (const kolvar::MarkupTextOp& t : l.texts) {
-        oben = std::min(oben, t.pos.y());
-        unten = std::max(unten, t.pos.y() + zellenhoehe);
-    }
-    for (const kolvar::MarkupLineOp& linie : l.lines) {
-        for (const QPoint& p : linie.points) {
-            oben = std::min(oben, p.y());
-            unten = std::max(unten, p.y() + 1);
-        }
-    }
-    for (const kolvar::MarkupEllipseOp& e : l.ellipses) {
-        oben = std::min(oben, e.top);
-        unten = std::max(unten, e.bottom);
-    }
-    if (oben > unten)
-        return;
-    s->setTextposy(s->Textposy() + rand - oben);
-    s->resize(s->width(), unten - oben + 2 * rand);
-}
 
 } // namespace
 
@@ -169,13 +137,13 @@ void Texcausdlg::zeigebeispiel()
     // The lines stack below each other as high as their formulas are; the
     // labels stand level with the first line they belong to.
     constexpr int abstand = 6;
-    hoeheAnpassen(txtshape30);
+    txtshape30->senkrechtEinpassen(4);
     int y = txtshape30->geometry().bottom() + 1 + abstand;
     for (int i = 0; i < maxGroessen; ++i) {
         Ttxtshape* zeile = beispielzeilen[size_t(i)];
         if (zeile->isHidden())
             continue;
-        hoeheAnpassen(zeile);
+        zeile->senkrechtEinpassen(4);
         if (i <= 1) {
             QLabel* label = i == 0 ? Label5 : Label6;
             if (i == 1)

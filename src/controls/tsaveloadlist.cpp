@@ -1,5 +1,6 @@
 #include "controls/tsaveloadlist.h"
 
+#include "controls/formgrid.h"
 #include "controls/textendedit.h"
 #include "controls/tlongintedit.h"
 #include "controls/tspineditex.h"
@@ -120,7 +121,7 @@ void forEachEntry(const kolvar::FormControls& form, const std::function<void(QOb
             visit(c, Kind::Combo);
         if (qobject_cast<QListWidget*>(c))
             visit(c, Kind::List);
-        if (qobject_cast<QTableWidget*>(c))
+        if (qobject_cast<QTableWidget*>(c) || dynamic_cast<kolvar::FormGrid*>(c))
             visit(c, Kind::Grid);
     }
 }
@@ -146,6 +147,21 @@ QString cellText(const QTableWidget& grid, int row, int column)
 {
     const QTableWidgetItem* item = grid.item(row, column);
     return item ? item->text() : QString();
+}
+
+// One line per row, its cells joined by tabs.
+QStringList gridLines(int rows, int columns, const std::function<QString(int, int)>& cell)
+{
+    QStringList lines;
+    lines.reserve(rows);
+    for (int row = 0; row < rows; ++row) {
+        QStringList cells;
+        cells.reserve(columns);
+        for (int column = 0; column < columns; ++column)
+            cells.append(cell(row, column));
+        lines.append(cells.join(QLatin1Char('\t')));
+    }
+    return lines;
 }
 
 // Unchecks a button that exclusivity would otherwise keep checked.
@@ -372,6 +388,8 @@ public:
                                 .arg(start + 1)
                                 .arg(limit));
         }
+        if (step.kind == Kind::Grid)
+            return gridFits(step.lines, start);
         if (auto* combo = qobject_cast<QComboBox*>(c)) {
             if (step.lines.size() > combo->maxCount())
                 return fail(FormStateResult::Problem::TooLong, start,
@@ -380,6 +398,25 @@ public:
                                 .arg(combo->maxCount()));
             if (combo->lineEdit() && step.text.size() > combo->lineEdit()->maxLength())
                 return tooLong(start + 1, combo->lineEdit()->maxLength());
+        }
+        return true;
+    }
+
+    // A grid block may not ask for more rows or columns than a sheet holds:
+    // the grid would be sized from it before any cell is set.
+    bool gridFits(const QStringList& lines, qsizetype start)
+    {
+        if (lines.size() > kolvar::kMaxGridRows)
+            return fail(FormStateResult::Problem::TooLong, start,
+                        QStringLiteral("Zeile %1: Die Tabelle hat mehr als die %2 Zeilen, die sie fassen kann.")
+                            .arg(start + 1)
+                            .arg(kolvar::kMaxGridRows));
+        for (qsizetype i = 0; i < lines.size(); ++i) {
+            if (lines[i].count(QLatin1Char('\t')) >= kolvar::kMaxGridColumns)
+                return fail(FormStateResult::Problem::TooLong, start + 1 + i,
+                            QStringLiteral("Zeile %1: Die Tabelle hat mehr als die %2 Spalten, die sie fassen kann.")
+                                .arg(start + 2 + i)
+                                .arg(kolvar::kMaxGridColumns));
         }
         return true;
     }
@@ -398,6 +435,15 @@ void applyPlacement(QWidget& window, const Placement& p)
     window.resize(p.width, p.height);
     window.move(p.left, p.top);
     window.setWindowState(state);
+}
+
+void applyGrid(kolvar::FormGrid& grid, const QStringList& lines)
+{
+    std::vector<QStringList> rows;
+    rows.reserve(std::size_t(lines.size()));
+    for (const QString& line : lines)
+        rows.push_back(line.split(QLatin1Char('\t')));
+    grid.setFormCells(rows.empty() ? 0 : int(rows.back().size()), rows);
 }
 
 void applyGrid(QTableWidget& grid, const QStringList& lines)
@@ -480,7 +526,10 @@ void apply(const Step& step)
         break;
     }
     case Kind::Grid:
-        applyGrid(*qobject_cast<QTableWidget*>(c), step.lines);
+        if (auto* table = qobject_cast<QTableWidget*>(c))
+            applyGrid(*table, step.lines);
+        else if (auto* grid = dynamic_cast<kolvar::FormGrid*>(c))
+            applyGrid(*grid, step.lines);
         break;
     }
 }
@@ -548,18 +597,14 @@ void Tsaveloadlist::componentenspeichern(const kolvar::FormControls& form)
             appendBlock(*this, lines);
             break;
         }
-        case Kind::Grid: {
-            const auto* grid = qobject_cast<QTableWidget*>(c);
-            QStringList lines;
-            for (int row = 0; row < grid->rowCount(); ++row) {
-                QStringList cells;
-                for (int column = 0; column < grid->columnCount(); ++column)
-                    cells.append(cellText(*grid, row, column));
-                lines.append(cells.join(QLatin1Char('\t')));
-            }
-            appendBlock(*this, lines);
+        case Kind::Grid:
+            if (const auto* table = qobject_cast<QTableWidget*>(c))
+                appendBlock(*this, gridLines(table->rowCount(), table->columnCount(),
+                                             [table](int r, int col) { return cellText(*table, r, col); }));
+            else if (const auto* grid = dynamic_cast<const kolvar::FormGrid*>(c))
+                appendBlock(*this, gridLines(grid->formRowCount(), grid->formColumnCount(),
+                                             [grid](int r, int col) { return grid->formCell(r, col); }));
             break;
-        }
         }
     });
 }

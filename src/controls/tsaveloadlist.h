@@ -13,7 +13,8 @@
 //   QPlainTextEdit              DATEN_ANFANG, each line, DATEN_ENDE
 //   QComboBox                   DATEN_ANFANG, its text, each item, DATEN_ENDE
 //   QListWidget                 DATEN_ANFANG, each item, DATEN_ENDE
-//   QTableWidget                DATEN_ANFANG, each row's cells joined by tabs, DATEN_ENDE
+//   QTableWidget, FormGrid      DATEN_ANFANG, each row's cells joined by tabs, DATEN_ENDE
+//                               (at most kMaxGridRows rows of kMaxGridColumns cells)
 //
 // Inside a block a line that reads DATEN_ENDE after any number of "\" gets
 // one "\" more when written and loses one when read, so no content can end
@@ -25,6 +26,7 @@
 // the window before it sets anything: a text that is short, malformed or
 // written by another window leaves the window exactly as it was.
 #include "controls/formcontrols.h"
+#include "controls/formgrid.h"
 
 #include <QStringList>
 

@@ -7,6 +7,9 @@
 #include <QDialog>
 #include <QString>
 
+#include <utility>
+#include <vector>
+
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -73,16 +76,26 @@ public slots:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // Hands one definition to the list; "Fehlerhafter Ausdruck" when refused.
     bool definiereZeile(const QString& zeile);
+    // Defines import lines (their line number in the import list, their
+    // text) in passes and reports each line that still fails.
+    void importieren(const std::vector<std::pair<int, QString>>& zeilen);
     // Replaces Edit1's selection by text and puts the caret rueck characters
     // before the end of the inserted text.
     void einfuegen(const QString& text, int rueck);
 
     QString m_verzeichnis;
     bool m_centred = false;
+    // Edit1's text and selection (or caret) when it last lost the focus.
+    struct {
+        QString text;
+        int start = 0;
+        int laenge = 0;
+    } m_auswahl;
 };
 
 // The shared instance, created at start-up, and the project-formula list it owns.

@@ -337,8 +337,15 @@ void TEditForm::Allesauswhlen1Click()
 void TEditForm::Schriftwhlen1Click()
 {
     QFont schrift = Memo1->font();
-    if (kolvar::chooseFont(this, schrift))
-        setSchrift(schrift, m_farbwert);
+    const QColor bisher = kolvar::schriftfarbe(m_farbwert);
+    QColor farbe = bisher;
+    if (kolvar::chooseFont(this, schrift, farbe)) {
+        // A colour left as it was keeps its stored value, a system colour
+        // included; a chosen one is stored as 0x00BBGGRR.
+        const int farbwert = farbe == bisher ? m_farbwert
+                                             : farbe.red() | (farbe.green() << 8) | (farbe.blue() << 16);
+        setSchrift(schrift, farbwert);
+    }
     raender_setzen();
 }
 

@@ -225,6 +225,14 @@ TEST(Tsaveloadlist, RefusedTextsLeaveTheWindowAlone)
     const qsizetype tabLine = checkLine + 5; // check, two radios, group, stack, tabs
     ASSERT_EQ(good[tabLine], "2");
     const qsizetype memoStart = good.indexOf("DATEN_ANFANG");
+    const qsizetype gridStart = good.lastIndexOf("DATEN_ANFANG");
+    // A grid larger than a sheet would be sized before its first cell is set.
+    auto gridBlock = [gridStart](QStringList& t, int rows, int columns) {
+        t = t.mid(0, gridStart + 1);
+        for (int r = 0; r < rows; ++r)
+            t << QStringList(columns, "x").join('\t');
+        t << "DATEN_ENDE";
+    };
 
     struct Case {
         const char* what;
@@ -243,6 +251,9 @@ TEST(Tsaveloadlist, RefusedTextsLeaveTheWindowAlone)
         {"block without end", [&](QStringList& t) { t = t.mid(0, memoStart + 2); }, Problem::UnendedBlock, memoStart},
         {"text longer than the edit holds",
          [](QStringList& t) { t[5] = QString(40000, QLatin1Char('7')); }, Problem::TooLong, 5},
+        {"grid taller than a sheet", [&](QStringList& t) { gridBlock(t, 1001, 2); }, Problem::TooLong, gridStart},
+        {"grid wider than a sheet", [&](QStringList& t) { gridBlock(t, 2, 1001); }, Problem::TooLong,
+         gridStart + 1},
         {"another window's text",
          [](QStringList& t) { t = QStringList{"0#300#200#0#0#", "DATEN_ANFANG", "Rechnung", "DATEN_ENDE"}; },
          Problem::MissingLine, -1},

@@ -547,6 +547,12 @@ TEST_F(EditFormTest, Commands)
     f->SpeedButton4->click();
     EXPECT_EQ(f->Memo1->font().family(), QStringLiteral("Courier New"));
     EXPECT_EQ(f->modusundschrift(), QStringLiteral("0#Courier New#0#1#0#0#0#14#"));
+    // The colour is chosen with the font, from the memo's colour on.
+    seams.answerFont(courier, QColor(0, 0, 128));
+    f->Schriftwhlen1->trigger();
+    EXPECT_EQ(seams.fontColours, (std::vector<QColor>{QColor(0, 0, 0), QColor(0, 0, 0)}));
+    EXPECT_EQ(f->modusundschrift(), QStringLiteral("0#Courier New#0#1#0#0#8388608#14#"));
+    EXPECT_EQ(f->Memo1->palette().color(QPalette::Text), QColor(0, 0, 128));
 
     // "Neu" takes the dialog's accepted format and angle mode and goes with
     // its window.
