@@ -916,6 +916,9 @@ struct tfunktion::Rahmen {
     tfunktion* f;
     long double* sp;
     long double x;
+    // A binary operator whose right operand was this definition: it joins
+    // the value below with the definition's value on return (opNone: none).
+    std::uint16_t danach;
 };
 
 // Where an evaluation stands, between the two loops.
@@ -932,6 +935,7 @@ struct tfunktion::Lage {
     const Tfktbaum::Slot* slots;
     Auswertung* lauf;
     const char* text; // the failure's text
+    std::uint16_t nachholen; // a power the slow loop applies before going on
     // The first start takes the variable from where the caller keeps it and
     // ends by writing the value there: a value just written to memory and
     // read again at once is what this avoids.
@@ -1010,6 +1014,7 @@ bool tfunktion::rechne(const long double& x, long double& y, Auswertung& lauf)
     l.xAnfang = &x;
     l.ziel = &y;
     l.weiter = false;
+    l.nachholen = opNone;
     for (;;) {
         const int halt = schnell(l);
         if (halt == kFertig)
@@ -1051,7 +1056,8 @@ bool tfunktion::rechne(const long double& x, long double& y, Auswertung& lauf)
     const char* text = "";
     tfunktion* g = nullptr;   // the definition to run next, with
     long double argument = 0; // this as its variable,
-    bool obenauf = false;     // its value to go on top of the stack
+    bool obenauf = false;     // its value to go on top of the stack,
+    std::uint16_t danach = opNone; // and this operator to join it there
     int halt;
 
 // The slot of the definition token t uses; one that is gone stops here.
@@ -1090,14 +1096,29 @@ bool tfunktion::rechne(const long double& x, long double& y, Auswertung& lauf)
         KOLVAR_SLOT(s)                                                                         \
         if (s.parameter)                                                                       \
             goto fehler;                                                                       \
-        if (!s.zahl)                                                                           \
-            goto langsam;                                                                      \
+        if (!s.zahl) {                                                                         \
+            g = s.funktion;                                                                    \
+            argument = 0;                                                                      \
+            obenauf = true;                                                                    \
+            danach = OP;                                                                       \
+            goto aufrufen;                                                                     \
+        }                                                                                      \
         if (!rechenschritt(OP, acc, s.wert, acc, text, &lauf))                                 \
             goto fehler;                                                                       \
         ++t;                                                                                   \
         continue;                                                                              \
     }
 
+// The operator a frame keeps for its return, on the value below and acc.
+#define KOLVAR_NACHHER(OP)                                                                     \
+    case OP: {                                                                                 \
+        const long double links = *--sp;                                                       \
+        if (!rechenschritt(OP, links, acc, acc, text, &lauf))                                  \
+            goto fehler;                                                                       \
+        break;                                                                                 \
+    }
+
+    std::uint16_t nachholen = opNone;
     for (;;) {
         if (t == end) {
             if (tiefe == 0) {
@@ -1113,6 +1134,18 @@ bool tfunktion::rechne(const long double& x, long double& y, Auswertung& lauf)
             sp = r.sp;
             if (f->m_mitVariable)
                 x = r.x;
+            switch (r.danach) {
+            case opNone:
+                break;
+            KOLVAR_NACHHER(opPlus)
+            KOLVAR_NACHHER(opMinus)
+            KOLVAR_NACHHER(opTimes)
+            KOLVAR_NACHHER(opDivide)
+            default:
+                // A power needs the library: the slow loop applies it.
+                nachholen = r.danach;
+                goto langsam;
+            }
             continue;
         }
         switch (t->opcode) {
@@ -1143,6 +1176,7 @@ bool tfunktion::rechne(const long double& x, long double& y, Auswertung& lauf)
             g = s.funktion;
             argument = 0;
             obenauf = true;
+            danach = opNone;
             goto aufrufen;
         }
         case opCall: {
@@ -1156,6 +1190,7 @@ bool tfunktion::rechne(const long double& x, long double& y, Auswertung& lauf)
             g = s.funktion;
             argument = acc;
             obenauf = false;
+            danach = opNone;
             goto aufrufen;
         }
         case opPowerWhole:
@@ -1181,6 +1216,18 @@ bool tfunktion::rechne(const long double& x, long double& y, Auswertung& lauf)
         KOLVAR_MIT_KONSTANTE(opMinusConstant, opMinus)
         KOLVAR_MIT_KONSTANTE(opTimesConstant, opTimes)
         KOLVAR_MIT_KONSTANTE(opDivideConstant, opDivide)
+        case opPowerConstant: {
+            // The power itself needs the library; a definition that is not
+            // a plain number still runs here, its frame keeping the power.
+            KOLVAR_SLOT(s)
+            if (s.parameter || s.zahl)
+                goto langsam;
+            g = s.funktion;
+            argument = 0;
+            obenauf = true;
+            danach = opPower;
+            goto aufrufen;
+        }
         KOLVAR_UNAER(opNegate)
         KOLVAR_UNAER(opSqr)
         KOLVAR_UNAER(opSqrt)
@@ -1208,6 +1255,7 @@ bool tfunktion::rechne(const long double& x, long double& y, Auswertung& lauf)
         r.end = end;
         r.f = f;
         r.sp = sp;
+        r.danach = danach;
         if (f->m_mitVariable)
             r.x = x;
         x = argument;
@@ -1221,9 +1269,11 @@ bool tfunktion::rechne(const long double& x, long double& y, Auswertung& lauf)
 #undef KOLVAR_MIT_ZAHL
 #undef KOLVAR_MIT_VARIABLE
 #undef KOLVAR_MIT_KONSTANTE
+#undef KOLVAR_NACHHER
 
 langsam:
     halt = kLangsam;
+    l.nachholen = nachholen;
     goto ablegen;
 fehler:
     halt = kFehler;
@@ -1241,9 +1291,16 @@ ablegen:
 
 bool tfunktion::langsam(Lage& l)
 {
+    Auswertung* const lauf = l.lauf;
+    // A power whose right operand was a definition just evaluated; the
+    // tokens go on after it.
+    if (l.nachholen != opNone) {
+        const long double links = *--l.sp;
+        l.nachholen = opNone;
+        return rechenschritt(opPower, links, l.acc, l.acc, l.text, lauf);
+    }
     // The one token the fast loop stopped at.
     const Token* t = l.t;
-    Auswertung* const lauf = l.lauf;
     const std::uint16_t op = t->opcode;
     long double rechts = 0;
     if (op == opConstant || op == opCall || (op >= opPlusConstant && op <= opPowerConstant)) {

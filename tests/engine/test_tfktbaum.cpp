@@ -416,16 +416,35 @@ TEST(ListOperations, CyclesAndRunawayEvaluationsFail)
 
 TEST(ListOperations, LongChainsEvaluateUpToTheNestingBound)
 {
-    Tfktbaum liste;
-    ASSERT_TRUE(liste.definiere("V0=0"));
-    const int longest = tfunktion::kMaxNesting + 10;
-    for (int i = 1; i <= longest; ++i)
-        ASSERT_TRUE(liste.definiere("V" + std::to_string(i) + "=V" + std::to_string(i - 1) + "+1"));
-    long double y = 0;
-    const int deep = tfunktion::kMaxNesting - 1;
-    EXPECT_TRUE(liste.fktberechnen("V" + std::to_string(deep), 0, y));
-    EXPECT_EQ(y, deep);
-    EXPECT_FALSE(liste.fktberechnen("V" + std::to_string(longest), 0, y));
+    // Each form uses the one before in another place of its expression:
+    // "@" stands for the previous name, "#" for its number.
+    struct Form {
+        const char* rechts;
+        long double letzter; // the value of the deepest one that has a value
+    };
+    const Form formen[] = {
+        {"@+1", tfunktion::kMaxNesting - 1}, {"1+@", tfunktion::kMaxNesting - 1},
+        {"2*@/2", 0},                        {"@^1", 0},
+        {"0^@", 1},                          {"F(@)", tfunktion::kMaxNesting - 1},
+    };
+    for (const Form& form : formen) {
+        SCOPED_TRACE(form.rechts);
+        Tfktbaum liste;
+        ASSERT_TRUE(liste.definiere("V0=0"));
+        ASSERT_TRUE(liste.definiere("F(X)=X+1"));
+        const int longest = tfunktion::kMaxNesting + 10;
+        for (int i = 1; i <= longest; ++i) {
+            std::string rechts;
+            for (const char* c = form.rechts; *c; ++c)
+                rechts += *c == '@' ? "V" + std::to_string(i - 1) : std::string(1, *c);
+            ASSERT_TRUE(liste.definiere("V" + std::to_string(i) + "=" + rechts));
+        }
+        long double y = 0;
+        const int deep = tfunktion::kMaxNesting - 1;
+        EXPECT_TRUE(liste.fktberechnen("V" + std::to_string(deep), 0, y));
+        EXPECT_EQ(y, form.letzter);
+        EXPECT_FALSE(liste.fktberechnen("V" + std::to_string(longest), 0, y));
+    }
 }
 
 TEST(ListWalk, Suchezeiger)
