@@ -7,6 +7,7 @@
 #include "engine/tfktbaum.h"
 #include "platform/seams.h"
 #include "shell/tdialogkolvar.h"
+#include "shell/tmainform.h"
 #include "tools/calcpad.h"
 #include "tools/teditform.h"
 
@@ -191,8 +192,13 @@ int main(int argc, char** argv)
     kolvar::ScriptedSeams seams;
     kolvar::SeamsGuard guard(seams);
     kolvar::Projektformeln formeln;
+    // The owner of the output window a program run opens.
+    auto haupt = std::make_unique<TMainForm>();
+    MainForm = haupt.get();
     auto kolvarn = std::make_unique<Tdialogkolvar>();
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    kolvarn.reset();
+    MainForm = nullptr;
     return 0;
 }
