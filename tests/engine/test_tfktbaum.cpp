@@ -426,6 +426,7 @@ TEST(ListOperations, LongChainsEvaluateUpToTheNestingBound)
         {"@+1", tfunktion::kMaxNesting - 1}, {"1+@", tfunktion::kMaxNesting - 1},
         {"2*@/2", 0},                        {"@^1", 0},
         {"0^@", 1},                          {"F(@)", tfunktion::kMaxNesting - 1},
+        {"ABS(@)+1", tfunktion::kMaxNesting - 1}, {"-(-1-@)", tfunktion::kMaxNesting - 1},
     };
     for (const Form& form : formen) {
         SCOPED_TRACE(form.rechts);
