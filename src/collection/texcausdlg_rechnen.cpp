@@ -8,9 +8,11 @@
 
 #include "collection/beispielseite.h"
 #include "collection/formelrechnung.h"
+#include "collection/tabellenexport.h"
 #include "controls/textendedit.h"
 #include "controls/ttxtshape.h"
 #include "platform/seams.h"
+#include "shell/tabellenblatt.h"
 #include "shell/tdialogkolvar.h"
 #include "shell/tmainform.h"
 #include "shell/windowfactory.h"
@@ -95,6 +97,18 @@ void Texcausdlg::Rechne1Click()
     if (protokollieren)
         protokollfenster = neuesProtokollfenster();
 
+    kolvar::KeinProtokoll ohne;
+    kolvar::Zeilenprotokoll mit([&protokollfenster](const QString& zeile) {
+        if (protokollfenster)
+            QMetaObject::invokeMethod(protokollfenster.data(), kZeileHinzufuegen, Qt::DirectConnection,
+                                      Q_ARG(QString, zeile));
+    });
+    berechnen(protokollfenster ? static_cast<kolvar::Rechenprotokoll&>(mit)
+                               : static_cast<kolvar::Rechenprotokoll&>(ohne));
+}
+
+bool Texcausdlg::berechnen(kolvar::Rechenprotokoll& protokoll)
+{
     extendEdit1->clear();
     groessen[1].Wert.clear();
     std::vector<kolvar::Rechengroesse> satz;
@@ -106,20 +120,11 @@ void Texcausdlg::Rechne1Click()
         satz.push_back(kolvar::rechengroesse(groessen[size_t(k)]));
     }
 
-    kolvar::KeinProtokoll ohne;
-    kolvar::Zeilenprotokoll mit([&protokollfenster](const QString& zeile) {
-        if (protokollfenster)
-            QMetaObject::invokeMethod(protokollfenster.data(), kZeileHinzufuegen, Qt::DirectConnection,
-                                      Q_ARG(QString, zeile));
-    });
-    kolvar::Rechenprotokoll& protokoll =
-        protokollfenster ? static_cast<kolvar::Rechenprotokoll&>(mit) : static_cast<kolvar::Rechenprotokoll&>(ohne);
-
     kolvar::Formelrechnung rechnen(*projektliste);
     const kolvar::Rechenergebnis e = rechnen.rechne(rechnung, satz, zahlenformat, protokoll);
     if (!e.berechnet()) {
         kolvar::showMessage(e.meldung());
-        return;
+        return false;
     }
     // The result edit takes no typing limit: the formatted result is kept
     // whole, here and in the record.
@@ -127,12 +132,36 @@ void Texcausdlg::Rechne1Click()
     extendEdit1->setCursorPosition(0);
     groessen[1].Wert = e.text;
     zeigebeispiel();
+    return true;
 }
 
 void Texcausdlg::Rechnenfenster1Click()
 {
     protokollieren = true;
     Rechne1Click();
+    protokollieren = false;
+}
+
+void Texcausdlg::abellenkalkulation1Click()
+{
+    if (!rechenbar() || !projektliste || !MainForm)
+        return;
+    kolvar::Fenstervorgaben vorgaben;
+    vorgaben.zahlenformat = zahlenformat;
+    QPointer<QWidget> fenster = MainForm->fenster_erzeugen(kolvar::Fensterart::Tabellenkalkulation, vorgaben);
+    kolvar::Tabellenblatt* blatt = kolvar::alsTabellenblatt(fenster);
+    if (!blatt)
+        return;
+    protokollieren = true;
+    blatt->setZahlenformat(zahlenformat);
+    fenster->show();
+    blatt->setSpaltenbreite(1, 220);
+    blatt->setSpaltenbreite(3, 220);
+    // The sheet is written as the steps succeed; a run that stops leaves it
+    // as far as it got, not recalculated.
+    kolvar::Tabellenprotokoll protokoll(*blatt, Anzahl);
+    if (berechnen(protokoll) && fenster)
+        blatt->alle_berechnen();
     protokollieren = false;
 }
 

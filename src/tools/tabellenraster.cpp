@@ -31,6 +31,8 @@ Tabellenraster::Tabellenraster(Tabellenmodell* modell, QWidget* parent) : QTable
     setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::AnyKeyPressed);
     setTabKeyNavigation(true);
     setWordWrap(false);
+    // A long text is cut at the cell's edge, not shortened with an ellipsis.
+    setTextElideMode(Qt::ElideNone);
     kopfgroessen();
 
     // A grid made larger shows its new header row and column as headers too.
