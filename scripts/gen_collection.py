@@ -26,9 +26,12 @@ from fractions import Fraction
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 from collection import engine, markup                      # noqa: E402
-from collection.catalog import FORMULAS                     # noqa: E402
+from collection import catalog                             # noqa: E402
 from collection import f_mechanik, f_waerme, f_elektro      # noqa: E402,F401
 from collection import f_wellen, f_atom, f_mathe            # noqa: E402,F401
+from collection import f_mechanik2, f_festigkeit, f_waerme2  # noqa: E402,F401
+from collection import f_elektro2, f_wellen2, f_atom2       # noqa: E402,F401
+from collection import f_chemie, f_mathe2                   # noqa: E402,F401
 from collection.quantities import QUANTITIES, BY_VAR        # noqa: E402
 from collection.units import GROUPS, GROUP_BY_KEY, PI       # noqa: E402
 from collection.materials import TABLES                     # noqa: E402
@@ -241,8 +244,15 @@ def check_constants():
 
 def check_groups():
     rendered = {}
-    if not 15 <= len(GROUPS) <= 30:
-        fault("%d Umrechnungsgruppen, erlaubt 15 bis 30" % len(GROUPS))
+    # The conversion window lists at most 30 groups; a quantity's unit table
+    # beyond those is opened by its file name alone.
+    listed = [g for g in GROUPS if g.listed]
+    if not 15 <= len(listed) <= 30:
+        fault("%d Umrechnungsgruppen in umrechnu.cds, erlaubt 15 bis 30" % len(listed))
+    used = {q.unit for q in QUANTITIES if isinstance(q.unit, str)}
+    for g in GROUPS:
+        if not g.listed and g.key not in used:
+            fault("Einheitentabelle %s ist weder gelistet noch einer Größe zugeordnet" % g.datei)
     names = [g.datei.lower() for g in GROUPS]
     if len(set(names)) != len(names):
         fault("Dateinamen der Umrechnungsgruppen doppelt")
@@ -314,7 +324,7 @@ def build_records():
     """Turns the catalogue into records and checks each one on its own."""
     out = []
     names_seen = set()
-    for f in FORMULAS:
+    for f in catalog.ordered():
         where_f = "%s / %s / %s" % (f.gebiet, f.thema, f.inhalt)
         if f.inhalt in names_seen:
             fault(where_f + ": Formelname doppelt")
@@ -353,8 +363,20 @@ def build_records():
             if len(givens) > 8:
                 fault(where + ": mehr als 9 Größen")
             symbols = {q.var: q.symbol for q in QUANTITIES}
-            r.kolvar = markup.expand(template, symbols)
-            r.template = template
+            # A condition stands behind the formula in the formula display:
+            # the description page shows no remark field, and a user who
+            # meets a rearrangement that gives only one of several solutions
+            # must read which one it gives.
+            r.formel = markup.expand(template, symbols)
+            shown_note = "   (" + bemerkung + ")" if bemerkung else ""
+            r.template = template + shown_note
+            r.kolvar = markup.expand(r.template, symbols)
+            r.bemerkung = markup.plain(markup.expand(bemerkung, symbols))
+            for v in markup.PLACEHOLDER.findall(bemerkung):
+                if v != sought and v not in givens:
+                    fault("%s: Bedingung nennt %s, das in der Formel fehlt" % (where, v))
+            if len(r.kolvar.split("=", 1)[0]) > 20:
+                fault(where + ": Text des Umformungsknopfes länger als 20 Zeichen")
             try:
                 markup.check(r.kolvar, single_fractions=True)
             except markup.MarkupError as e:
@@ -376,7 +398,7 @@ def build_records():
                 r.queue = None
             # the example page must put each value where its symbol stands
             marks = {v: "<%d>" % k for k, v in enumerate(givens)}
-            want = markup.intended_example(template, symbols, marks)
+            want = markup.intended_example(r.template, symbols, marks)
             got = markup.example_page(r.kolvar, [(symbols[v], marks[v]) for v in givens])
             if want != got:
                 fault("%s: Beispielseite ersetzt falsch:\n    %s\n    %s" % (where, want, got))
@@ -439,7 +461,8 @@ def check_display(f, recs, point, label):
     calculation line: what the user sees is what the program computes."""
     for r in recs:
         try:
-            expr = markup.to_python(r.template.split("=", 1)[1], ANGLE_VARS, r.sought in ANGLE_VARS)
+            formel = r.template.split("   (", 1)[0]
+            expr = markup.to_python(formel.split("=", 1)[1], ANGLE_VARS, r.sought in ANGLE_VARS)
             got = eval(expr, {"math": math}, {"v": point})
         except (markup.MarkupError, ValueError, ZeroDivisionError, SyntaxError) as e:
             fault("%s: Formel nach %s nicht nachrechenbar: %s" % (f.inhalt, r.sought, e))
@@ -497,22 +520,29 @@ def beispiel(f, r, first_record):
     """The worked example of one record: given values, the formula, the
     result, and the lines that reproduce it in the calculation window."""
     sym = lambda v: markup.plain(BY_VAR[v].symbol)  # noqa: E731
-    texts = {}
-    for v in r.givens:
-        if v in f.texts:
-            texts[v] = f.texts[v]
-        else:
-            texts[v] = result_text(f.point[v])
-    values = {v: engine.text_to_number(t) for v, t in texts.items()}
-    result = evaluate(r, values)
-    res = result_text(result)
+    # A rearrangement's example starts from the first form's situation: the
+    # values given there stay as they were, and the first form's result is
+    # written with just enough digits that the sought value comes back as
+    # the round number it was (100 m, not 99,996 m).
+    want = result_text(f.point[r.sought]) if r.sought in f.texts else None
+    for digits in range(5, 13):
+        texts = {}
+        for v in r.givens:
+            texts[v] = f.texts[v] if v in f.texts else result_text(f.point[v], digits)
+        values = {v: engine.text_to_number(t) for v, t in texts.items()}
+        result = evaluate(r, values)
+        res = result_text(result)
+        if want is None or res == want:
+            break
+    else:
+        fault("%s: Beispiel nach %s gibt %s statt %s" % (f.inhalt, r.sought, res, want))
     lines = []
     if first_record and f.text:
         lines.append("Beispiel: " + f.text)
     lines.append("Gegeben: " + "; ".join("%s = %s" % (sym(v), with_unit(texts[v], v)) for v in r.givens))
     u = unit_plain(r.sought)
     lines.append("Gesucht: " + sym(r.sought) + (" in " + u if u else ""))
-    lines.append("Lösung: %s = %s = %s" % (sym(r.sought), markup.plain(r.kolvar.split("=", 1)[1]),
+    lines.append("Lösung: %s = %s = %s" % (sym(r.sought), markup.plain(r.formel.split("=", 1)[1]),
                                             with_unit(res, r.sought)))
     calc = ["%s=%s" % (v, texts[v]) for v in r.givens] + [r.rechnung, r.sought + "="]
     lines.append("Rechenfenster: " + "; ".join(calc))
@@ -703,7 +733,7 @@ def main():
                      [dict(Stoff=s, Einheit=e, Faktor=x) for s, e, x in groups[g.key]])
     write_packet(os.path.join(DATEN, "umrechnu.cds"),
                  [("Groesse", "string", 40), ("DATEI", "string", 40), ("Variable", "string", 40)],
-                 [dict(Groesse=g.groesse, DATEI=g.datei, Variable=g.variable) for g in GROUPS])
+                 [dict(Groesse=g.groesse, DATEI=g.datei, Variable=g.variable) for g in GROUPS if g.listed])
     for t in TABLES:
         write_packet(os.path.join(DATEN, t.datei), [("Stoff", "string", 30), ("Wert", "string", 25)],
                      [dict(Stoff=s, Wert=w) for s, w in t.rows])
@@ -718,8 +748,10 @@ def main():
             print("  " + e, file=sys.stderr)
         return 1
     print("Gebiete %(areas)d, Themen %(topics)d, Formeln %(formulas)d, Datensätze %(records)d" % counts)
-    print("Größen %d, Umrechnungsgruppen %d, Wertetabellen %d, Bilder %d"
-          % (len(QUANTITIES), len(GROUPS), len(TABLES), len(grafiken)))
+    print("Größen %d, Einheitentabellen %d (davon in umrechnu.cds %d), Einheiten %d, "
+          "Wertetabellen %d, Werte %d, Bilder %d"
+          % (len(QUANTITIES), len(GROUPS), sum(1 for g in GROUPS if g.listed),
+             sum(len(g.rows) for g in GROUPS), len(TABLES), sum(len(t.rows) for t in TABLES), len(grafiken)))
     return 0
 
 

@@ -24,5 +24,10 @@
     <ROW Groesse="Spezifische Schmelzwärme" Symbol="q\d(s)" Einheit="J/kg" DATEI="schmelzw.cds" Variable="QSCHM"/>
     <ROW Groesse="Spezifische Verdampfungswärme (am Siedepunkt)" Symbol="q\d(v)" Einheit="J/kg" DATEI="verdampf.cds" Variable="QVERD"/>
     <ROW Groesse="Elastizitätsmodul" Symbol="E" Einheit="Pa" DATEI="emodul.cds" Variable="EMOD"/>
+    <ROW Groesse="Gleitreibungszahl (Richtwerte, trocken)" Symbol="\c(m)" DATEI="gleitrei.cds" Variable="MU"/>
+    <ROW Groesse="Haftreibungszahl (Richtwerte, trocken)" Symbol="\c(m)\d(H)" DATEI="haftrei.cds" Variable="MUH"/>
+    <ROW Groesse="Heizwert (Richtwerte)" Symbol="H\d(i)" Einheit="J/kg" DATEI="heizwert.cds" Variable="HEIZW"/>
+    <ROW Groesse="Wärmeleitfähigkeit von Baustoffen (Richtwerte)" Symbol="\c(l)" Einheit="W/(m\mK)" DATEI="waermbau.cds" Variable="LAMBDAW"/>
+    <ROW Groesse="Schallgeschwindigkeit (20 °C, Längswellen)" Symbol="c" Einheit="m/s" DATEI="schallg.cds" Variable="CPH"/>
   </ROWDATA>
 </DATAPACKET>

@@ -36,5 +36,8 @@
     <ROW Groesse="Stoffmenge" DATEI="stoffmen.cds" Variable="USTOFFMENGE"/>
     <ROW Groesse="Volumenstrom" DATEI="volstrom.cds" Variable="UVOLSTROM"/>
     <ROW Groesse="Spezifischer Widerstand" DATEI="spezwid.cds" Variable="USPEZWID"/>
+    <ROW Groesse="Spezifische Energie (Wärme je Masse)" DATEI="spezener.cds" Variable="USPEZENERGIE"/>
+    <ROW Groesse="Aktivität" DATEI="aktivit.cds" Variable="UAKTIVITAET"/>
+    <ROW Groesse="Stoffmengenkonzentration" DATEI="konzentr.cds" Variable="UKONZ"/>
   </ROWDATA>
 </DATAPACKET>

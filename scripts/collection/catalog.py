@@ -17,14 +17,28 @@ class Formula:
 
 FORMULAS = []
 _current = {"gebiet": None, "thema": None}
+# Areas and topics keep the place where they first appear; a later file may
+# add formulas to a topic that an earlier one opened.
+_AREAS = []
+_TOPICS = []
 
 
 def area(name):
     _current["gebiet"], _current["thema"] = name, None
+    if name not in _AREAS:
+        _AREAS.append(name)
 
 
 def topic(name):
     _current["thema"] = name
+    if (_current["gebiet"], name) not in _TOPICS:
+        _TOPICS.append((_current["gebiet"], name))
+
+
+def ordered():
+    """The formulas grouped by area and topic, in the order of first
+    appearance, each topic's formulas in the order they were written."""
+    return sorted(FORMULAS, key=lambda f: (_AREAS.index(f.gebiet), _TOPICS.index((f.gebiet, f.thema))))
 
 
 def formula(inhalt, *records, ex, text="", grafik=""):

@@ -53,15 +53,15 @@ formula("Kreisring: Flächeninhalt",
         (r"{RINNEN}=\w({RAUSSEN}\u(2)-\f({FL};\c(p)))", "RINNEN=SQRT(RAUSSEN^2-FL/π)"),
         ex=dict(RAUSSEN=5, RINNEN=3))
 formula("Kreisausschnitt: Flächeninhalt",
-        (r"{FL}=\f(\c(p)\m{RADIUS}\u(2)\m{ALPHA};360°)", "FL=π*RADIUS^2*ALPHA/360"),
-        (r"{RADIUS}=\w(\f(360°\m{FL};\c(p)\m{ALPHA}))", "RADIUS=SQRT(360*FL/(π*ALPHA))"),
-        (r"{ALPHA}=\f(360°\m{FL};\c(p)\m{RADIUS}\u(2))", "ALPHA=360*FL/(π*RADIUS^2)"),
-        ex=dict(RADIUS=3, ALPHA=60))
+        (r"{FL}=\f(\c(p)\m{RADIUS}\u(2)\m{MITTELW};360°)", "FL=π*RADIUS^2*MITTELW/360"),
+        (r"{RADIUS}=\w(\f(360°\m{FL};\c(p)\m{MITTELW}))", "RADIUS=SQRT(360*FL/(π*MITTELW))"),
+        (r"{MITTELW}=\f(360°\m{FL};\c(p)\m{RADIUS}\u(2))", "MITTELW=360*FL/(π*RADIUS^2)"),
+        ex=dict(RADIUS=3, MITTELW=60))
 formula("Kreisbogen: Bogenlänge",
-        (r"{BOGEN}=\f(\c(p)\m{RADIUS}\m{ALPHA};180°)", "BOGEN=π*RADIUS*ALPHA/180"),
-        (r"{RADIUS}=\f(180°\m{BOGEN};\c(p)\m{ALPHA})", "RADIUS=180*BOGEN/(π*ALPHA)"),
-        (r"{ALPHA}=\f(180°\m{BOGEN};\c(p)\m{RADIUS})", "ALPHA=180*BOGEN/(π*RADIUS)"),
-        ex=dict(RADIUS=3, ALPHA=60))
+        (r"{BOGEN}=\f(\c(p)\m{RADIUS}\m{MITTELW};180°)", "BOGEN=π*RADIUS*MITTELW/180"),
+        (r"{RADIUS}=\f(180°\m{BOGEN};\c(p)\m{MITTELW})", "RADIUS=180*BOGEN/(π*MITTELW)"),
+        (r"{MITTELW}=\f(180°\m{BOGEN};\c(p)\m{RADIUS})", "MITTELW=180*BOGEN/(π*RADIUS)"),
+        ex=dict(RADIUS=3, MITTELW=60))
 
 topic("Körper")
 formula("Würfel: Volumen",
@@ -131,9 +131,9 @@ formula("Dreieck: Flächeninhalt aus zwei Seiten und Winkel",
          "liefert den spitzen Winkel"),
         ex=dict(SA=6, SB=8, GAMMAW=40))
 formula("Steigung und Steigungswinkel",
-        (r"{STEIG}=tan {ALPHA}", "STEIG=TAN(RAD(ALPHA))"),
-        (r"{ALPHA}=tan\u(-1){STEIG}", "ALPHA=GRAD(ARCTAN(STEIG))"),
-        ex=dict(ALPHA=12), text="Eine Straße steigt unter 12° an.")
+        (r"{STEIG}=tan {STEIGW}", "STEIG=TAN(RAD(STEIGW))"),
+        (r"{STEIGW}=tan\u(-1){STEIG}", "STEIGW=GRAD(ARCTAN(STEIG))"),
+        ex=dict(STEIGW=12), text="Eine Straße steigt unter 12° an.")
 
 topic("Prozent- und Zinsrechnung")
 formula("Prozentwert",
@@ -174,14 +174,14 @@ formula("Schnittgeschwindigkeit",
         ex=dict(DM0=0.08, N=10), text="Ein Werkstück von 80 mm Durchmesser dreht sich 10-mal in der Sekunde (600 1/min).")
 
 topic("Einfache Maschinen")
-formula("Flaschenzug",
-        (r"{F}=\f({FG};{NSEIL})", "F=FG/NSEIL", "ohne Reibung und Gewicht der losen Rollen"),
+formula("Flaschenzug (ohne Reibung, Rollen gewichtslos)",
+        (r"{F}=\f({FG};{NSEIL})", "F=FG/NSEIL"),
         (r"{FG}={F}\m{NSEIL}", "FG=F*NSEIL"),
         (r"{NSEIL}=\f({FG};{F})", "NSEIL=FG/F"),
         ex=dict(FG=1200, NSEIL=4))
-formula("Schiefe Ebene ohne Reibung",
-        (r"{F}=\f({FG}\m{H};{LAENGE})", "F=FG*H/LAENGE", "Kraft längs der Ebene; l ist die Länge der Ebene"),
-        (r"{FG}=\f({F}\m{LAENGE};{H})", "FG=F*LAENGE/H"),
-        (r"{H}=\f({F}\m{LAENGE};{FG})", "H=F*LAENGE/FG"),
-        (r"{LAENGE}=\f({FG}\m{H};{F})", "LAENGE=FG*H/F"),
-        ex=dict(FG=1000, H=1.5, LAENGE=6))
+formula("Schiefe Ebene ohne Reibung: Zugkraft längs der Ebene",
+        (r"{FZUG}=\f({FG}\m{H};{LEBENE})", "FZUG=FG*H/LEBENE"),
+        (r"{FG}=\f({FZUG}\m{LEBENE};{H})", "FG=FZUG*LEBENE/H"),
+        (r"{H}=\f({FZUG}\m{LEBENE};{FG})", "H=FZUG*LEBENE/FG"),
+        (r"{LEBENE}=\f({FG}\m{H};{FZUG})", "LEBENE=FG*H/FZUG"),
+        ex=dict(FG=1000, H=1.5, LEBENE=6))

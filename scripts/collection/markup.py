@@ -175,9 +175,23 @@ def example_page(kolvar, givens):
                 s = s[len(symbol):]
                 out += "(" + value + ")" if s.startswith("\\u(") else value
         if not replaced:
-            out += s[0]
-            s = s[1:]
+            # a Greek letter that is no symbol stays whole, as the window has it
+            n = _group_length(s) if s.startswith("\\c(") else 2 if s.startswith("\\c") else 1
+            out += s[:n]
+            s = s[n:]
     return out
+
+
+def _group_length(s):
+    depth = 0
+    for i in range(2, len(s)):
+        if s[i] == "(":
+            depth += 1
+        elif s[i] == ")":
+            depth -= 1
+            if depth == 0:
+                return i + 1
+    return len(s)
 
 
 def intended_example(template, symbols, values):
@@ -203,7 +217,7 @@ def intended_example(template, symbols, values):
 # the functions sin cos tan arcsin arccos ln lg with their ⁻¹ forms.
 
 _FUNCS = {"arcsin": "asin", "arccos": "acos", "arctan": "atan", "sin": "sin", "cos": "cos",
-          "tan": "tan", "ln": "log", "lg": "log10"}
+          "tan": "tan", "cot": "cot", "ln": "log", "lg": "log10"}
 
 
 def _tokens(text):
@@ -324,12 +338,16 @@ class _Reader:
             used = {v for k, v in self.t[start:self.i] if k == "var"}
             fn = _FUNCS[val]
             if power == "-1":
-                fn = {"sin": "asin", "cos": "acos", "tan": "atan"}[fn]
+                fn = {"sin": "asin", "cos": "acos", "tan": "atan", "cot": "acot"}[fn]
                 power = None
-            if fn in ("sin", "cos", "tan") and used & self.angles:
+            if fn in ("sin", "cos", "tan", "cot") and used & self.angles:
                 arg = "math.radians(%s)" % arg
             call = "math.%s(%s)" % (fn, arg)
-            if fn in ("asin", "acos", "atan") and self.sought_is_angle:
+            if fn == "cot":
+                call = "(1/math.tan(%s))" % arg
+            elif fn == "acot":
+                call = "(math.pi/2-math.atan(%s))" % arg
+            if fn in ("asin", "acos", "atan", "acot") and self.sought_is_angle:
                 call = "math.degrees(%s)" % call
             return "(%s)**(%s)" % (call, power) if power else call
         raise MarkupError("unerwartet: %s %s" % (kind, val))

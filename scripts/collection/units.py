@@ -15,9 +15,9 @@ PI = "pi"  # marks a factor that is a Fraction times pi
 
 
 class Group:
-    def __init__(self, key, groesse, datei, variable, mode, rows, ableitung=""):
+    def __init__(self, key, groesse, datei, variable, mode, rows, ableitung="", listed=True):
         self.key, self.groesse, self.datei, self.variable = key, groesse, datei, variable
-        self.mode, self.rows, self.ableitung = mode, rows, ableitung
+        self.mode, self.rows, self.ableitung, self.listed = mode, rows, ableitung, listed
 
     @property
     def base_name(self):
@@ -283,6 +283,116 @@ GROUPS = [
         ("Ohmzentimeter", "\\c(W)\\mcm", "0,01"),
         ("Mikroohmmeter", "\\c(mW)\\mm", "1E-6"),
     ]),
+    Group("spezenergie", "Spezifische Energie (Wärme je Masse)", "spezener.cds",
+          "USPEZENERGIE", 1, [
+        ("Joule pro Kilogramm", "J/kg", None),
+        ("Kilojoule pro Kilogramm", "kJ/kg", "1000"),
+        ("Megajoule pro Kilogramm", "MJ/kg", "1000000"),
+        ("Joule pro Gramm", "J/g", "1000"),
+        ("Kilowattstunde pro Kilogramm", "kWh/kg", "3600000"),
+        ("Kilokalorie pro Kilogramm", "kcal/kg", "4184"),
+    ]),
+    Group("aktivitaet", "Aktivität", "aktivit.cds", "UAKTIVITAET", 1, [
+        ("Becquerel", "Bq", None),
+        ("Kilobecquerel", "kBq", "1000"),
+        ("Megabecquerel", "MBq", "1000000"),
+        ("Gigabecquerel", "GBq", "1E9"),
+        ("Terabecquerel", "TBq", "1E12"),
+        ("Curie", "Ci", "3,7E10"),
+        ("Millicurie", "mCi", "3,7E7"),
+    ], ableitung="1/s"),
+    Group("konz", "Stoffmengenkonzentration", "konzentr.cds", "UKONZ", 1, [
+        ("Mol pro Kubikmeter", "mol/m\\u(3)", None),
+        ("Mol pro Liter", "mol/l", "1000"),
+        ("Millimol pro Liter", "mmol/l", "1"),
+        ("Mikromol pro Liter", "\\c(m)mol/l", "0,001"),
+    ]),
+    Group("molmasse", "Molare Masse", "molmasse.cds", "UMOLMASSE", 1, [
+        ("Kilogramm pro Mol", "kg/mol", None),
+        ("Gramm pro Mol", "g/mol", "0,001"),
+    ], listed=False),
+    Group("energiedosis", "Energiedosis", "edosis.cds", "UEDOSIS", 1, [
+        ("Gray", "Gy", None),
+        ("Milligray", "mGy", "0,001"),
+        ("Mikrogray", "\\c(m)Gy", "1E-6"),
+        ("Rad", "rd", "0,01"),
+    ], ableitung="J/kg", listed=False),
+    Group("aequivdosis", "Äquivalentdosis", "hdosis.cds", "UHDOSIS", 1, [
+        ("Sievert", "Sv", None),
+        ("Millisievert", "mSv", "0,001"),
+        ("Mikrosievert", "\\c(m)Sv", "1E-6"),
+        ("Rem", "rem", "0,01"),
+    ], ableitung="J/kg", listed=False),
+    Group("dosisleistung", "Äquivalentdosisleistung", "hrate.cds", "UHRATE", 1, [
+        ("Sievert pro Sekunde", "Sv/s", None),
+        ("Sievert pro Stunde", "Sv/h", Fr(1, 3600)),
+        ("Millisievert pro Stunde", "mSv/h", Fr(1, 3600000)),
+        ("Mikrosievert pro Stunde", "\\c(m)Sv/h", Fr(1, 3600000000)),
+        ("Millisievert pro Jahr", "mSv/a", Fr(1, 31557600000)),
+    ], listed=False),
+    Group("zerfallskonst", "Zerfallskonstante", "zerfallk.cds", "UZERFALL", -1, [
+        ("pro Sekunde", "1/s", None),
+        ("pro Minute", "1/min", "60"),
+        ("pro Stunde", "1/h", "3600"),
+        ("pro Tag", "1/d", "86400"),
+        ("pro Jahr", "1/a", "31557600"),
+    ], listed=False),
+    Group("efeld", "Elektrische Feldstärke", "efeld.cds", "UEFELD", 1, [
+        ("Volt pro Meter", "V/m", None),
+        ("Volt pro Zentimeter", "V/cm", "100"),
+        ("Kilovolt pro Meter", "kV/m", "1000"),
+        ("Kilovolt pro Zentimeter", "kV/cm", "100000"),
+        ("Megavolt pro Meter", "MV/m", "1000000"),
+        ("Newton pro Coulomb", "N/C", "1"),
+    ], ableitung="N/C", listed=False),
+    Group("magfluss", "Magnetischer Fluss", "magfluss.cds", "UMAGFLUSS", 1, [
+        ("Weber", "Wb", None),
+        ("Milliweber", "mWb", "0,001"),
+        ("Mikroweber", "\\c(m)Wb", "1E-6"),
+        ("Voltsekunde", "V\\ms", "1"),
+        ("Maxwell", "Mx", "1E-8"),
+    ], ableitung="V\\ms", listed=False),
+    Group("federkonst", "Federkonstante", "federk.cds", "UFEDERK", 1, [
+        ("Newton pro Meter", "N/m", None),
+        ("Newton pro Zentimeter", "N/cm", "100"),
+        ("Newton pro Millimeter", "N/mm", "1000"),
+        ("Kilonewton pro Meter", "kN/m", "1000"),
+    ], ableitung="kg/s\\u(2)", listed=False),
+    Group("traegheit", "Trägheitsmoment", "traegh.cds", "UTRAEGHEIT", 1, [
+        ("Kilogramm·Quadratmeter", "kg\\mm\\u(2)", None),
+        ("Kilogramm·Quadratzentimeter", "kg\\mcm\\u(2)", "0,0001"),
+        ("Gramm·Quadratzentimeter", "g\\mcm\\u(2)", "1E-7"),
+    ], listed=False),
+    Group("widerstandsmoment", "Widerstandsmoment", "widmom.cds", "UWIDMOM", 1, [
+        ("Kubikmeter", "m\\u(3)", None),
+        ("Kubikzentimeter", "cm\\u(3)", "1E-6"),
+        ("Kubikmillimeter", "mm\\u(3)", "1E-9"),
+    ], listed=False),
+    Group("flaechenmoment", "Flächenmoment 2. Grades", "flmom.cds", "UFLMOM", 1, [
+        ("Meter hoch vier", "m\\u(4)", None),
+        ("Zentimeter hoch vier", "cm\\u(4)", "1E-8"),
+        ("Millimeter hoch vier", "mm\\u(4)", "1E-12"),
+    ], listed=False),
+    Group("stromdichte", "Stromdichte", "stromd.cds", "USTROMD", 1, [
+        ("Ampere pro Quadratmeter", "A/m\\u(2)", None),
+        ("Ampere pro Quadratzentimeter", "A/cm\\u(2)", "10000"),
+        ("Ampere pro Quadratmillimeter", "A/mm\\u(2)", "1000000"),
+    ], listed=False),
+    Group("scheinleistung", "Scheinleistung", "scheinl.cds", "USCHEINL", 1, [
+        ("Voltampere", "VA", None),
+        ("Kilovoltampere", "kVA", "1000"),
+        ("Megavoltampere", "MVA", "1000000"),
+    ], listed=False),
+    Group("blindleistung", "Blindleistung", "blindl.cds", "UBLINDL", 1, [
+        ("Var", "var", None),
+        ("Kilovar", "kvar", "1000"),
+        ("Megavar", "Mvar", "1000000"),
+    ], listed=False),
+    Group("kehrlaenge", "Schwächungskoeffizient", "schwaech.cds", "USCHWAECH", -1, [
+        ("pro Meter", "1/m", None),
+        ("pro Zentimeter", "1/cm", "0,01"),
+        ("pro Millimeter", "1/mm", "0,001"),
+    ], listed=False),
 ]
 
 GROUP_BY_KEY = {g.key: g for g in GROUPS}

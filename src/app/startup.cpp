@@ -1,6 +1,9 @@
 #include "app/startup.h"
 
+#include "collection/tbearbformdlg.h"
+#include "collection/tdbfindform.h"
 #include "collection/texcausdlg.h"
+#include "collection/tform5.h"
 #include "data/tdatadlg.h"
 #include "platform/seams.h"
 #include "shell/tdialogkolvar.h"
@@ -81,12 +84,13 @@ void Programm::starten()
     formumrech->setVerzeichnis(MainForm->verzeichnis);
     formumrech->lade_umrechnungen();
     // 16 Tgriechform
-    // 17 Tbearbformdlg
+    erzeugen(bearbformdlg); // 17 the table editor, on the data module's tables
+    bearbformdlg->verzeichnis = MainForm->verzeichnis;
     erzeugen(eintabdlg); // 18
-    // 19 TForm5
+    erzeugen(Form5); // 19 the editor's fill dialog
     // 20 Teintab2dlg
     // 21 TVorlagekolvarDlg
-    // 22 TDBFindForm
+    erzeugen(DBFindForm); // 22 the editor's search dialog
     erzeugen(inflizen); // 23
 
     // The commands of the main window reach the long-lived windows and the
@@ -95,6 +99,7 @@ void Programm::starten()
     MainForm->dialog_eintragen(Dialogfenster::zahlenform, zahlenform);
     MainForm->dialog_eintragen(Dialogfenster::formumrech, formumrech);
     MainForm->dialog_eintragen(Dialogfenster::inflizen, inflizen);
+    MainForm->dialog_eintragen(Dialogfenster::bearbformdlg, bearbformdlg);
     registriereKolvarfenster(m_register);
     registriereRechnenfenster(m_register);
     registriereTabellenkalkulation(m_register);

@@ -33,6 +33,22 @@ bool istName(std::string_view s)
     return s.find_first_of("+-*/:^(),;=") == std::string_view::npos;
 }
 
+// The left side of a definition is the name alone, the name with its
+// parameter in one pair of brackets, or the name with an empty pair (a
+// variable). The split takes the name before the first "(" and the parameter
+// up to the first ")", so "F(X=2", "KAPUTT(=3" and "Q(X)(=1" would otherwise
+// split into a valid name and silently replace a definition of that name.
+bool linkeSeiteGanz(std::string_view zeile, const std::string& name, const std::string& parameter)
+{
+    const std::string copy = normalised(zeile);
+    const std::string_view links = std::string_view(copy).substr(0, copy.find('='));
+    if (links == name)
+        return true;
+    return links.size() == name.size() + parameter.size() + 2 && links.starts_with(name)
+        && links[name.size()] == '(' && links.substr(name.size() + 1, parameter.size()) == parameter
+        && links.back() == ')';
+}
+
 enum class Zeilenart { Ungueltig, Definition, Rechnung };
 
 // What aufspalten decides about a line, found without building its parts: a
@@ -218,6 +234,8 @@ bool Tfktbaum::fktanalyse(std::string_view zeile)
     if (!aufspalten(zeile, name, parameter, rechts))
         return false;
     if (!istName(name) || (!parameter.empty() && !istName(parameter)))
+        return false;
+    if (!linkeSeiteGanz(zeile, name, parameter))
         return false;
 
     const int index = sucheeintrag(name);

@@ -62,9 +62,12 @@ constexpr BuiltIn kBuiltIns[] = {
     {"ARCCOT(", opArccot}, {"FAK(", opFak},
 };
 
-constexpr long double kDegToRad = 0.0174532925199432958L;
-constexpr long double kRadToDeg = 57.2957795130823209L;
-constexpr long double kHalfPi = 1.57079632679489662L;
+// Written with more digits than the extended type holds, so that each is the
+// nearest extended value: with fewer, GRAD(RAD(3)) misses 3 by an ulp and
+// FAK(GRAD(RAD(3))) is no longer a whole number.
+constexpr long double kDegToRad = 0.017453292519943295769236907684886127134L;
+constexpr long double kRadToDeg = 57.295779513082320876798154814105170332L;
+constexpr long double kHalfPi = 1.5707963267948966192313216916397514421L;
 
 constexpr const char* kRecursion = "Rekursive Definitionen nicht erlaubt!";
 constexpr const char* kLnArgument = "Negatives Argument LN-Funktion";

@@ -451,6 +451,12 @@ void TMainForm::vorlagen_laden()
     kolvar::loadTreeText(*TreeView1, verzeichnis + QStringLiteral("Lektion\\lekt.out"));
 }
 
+void TMainForm::tabellen_geaendert()
+{
+    if (Datadlg && Datadlg->table2)
+        Datadlg->table2->first();
+}
+
 void TMainForm::setWindowFactory(kolvar::WindowFactory* factory)
 {
     m_factory = factory;

@@ -100,6 +100,11 @@ public:
     // directory; an empty tree when the file is missing or unreadable.
     void vorlagen_laden();
 
+    // The table editor saved the formula or the quantity table: what the
+    // main window builds from them is built again. That starts from the
+    // formula table's first record, so the caller puts its cursors back.
+    void tabellen_geaendert();
+
     // Menu commands and buttons, by the names of their menu items and
     // buttons. Disabled commands are those whose window or file format does
     // not exist in this build (see befehle_aktualisieren).

@@ -35,16 +35,7 @@ void PrintTo(const QString& s, std::ostream* os)
 
 namespace {
 
-void copyTree(const QString& from, const QString& to)
-{
-    QDirIterator it(from, QDir::Files | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString source = it.next();
-        const QString target = to + source.mid(from.size());
-        QDir().mkpath(QFileInfo(target).absolutePath());
-        QFile::copy(source, target);
-    }
-}
+using testpaths::copyTree;
 
 // The shown label of a drill-down list with the given text.
 QLabel* eintrag(const QList<QLabel*>& labels, const QString& text)

@@ -29,16 +29,7 @@
 
 namespace {
 
-void copyTree(const QString& from, const QString& to)
-{
-    QDirIterator it(from, QDir::Files | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString source = it.next();
-        const QString target = to + source.mid(from.size());
-        QDir().mkpath(QFileInfo(target).absolutePath());
-        QFile::copy(source, target);
-    }
-}
+using testpaths::copyTree;
 
 // Every file below dir with its size and time of last change.
 std::map<QString, std::pair<qint64, QDateTime>> snapshot(const QString& dir)
@@ -88,8 +79,9 @@ TEST_F(Startup, CreatesTheLongLivedWindowsInOrderAndShowsOnlyTheMainWindow)
         EXPECT_GT(stelle, vorher) << name.toStdString() << " out of order or unknown";
         vorher = stelle;
     }
-    for (const char* vorhanden : {"Tdialogkolvar", "Texpfordlg", "Tzahlenform", "Teinffordlg", "Tsummedlg", "Thtmldlg",
-                                  "Tneuedateidlg", "TInfoKolvar", "Tformumrech", "Teintabdlg", "Tinflizen"})
+    for (const char* vorhanden : {"Tdialogkolvar", "Texpfordlg", "Tzahlenform", "Teinffordlg", "Tsummedlg",
+                                  "Thtmldlg", "Tneuedateidlg", "TInfoKolvar", "Tformumrech", "Tbearbformdlg",
+                                  "Teintabdlg", "TForm5", "TDBFindForm", "Tinflizen"})
         EXPECT_TRUE(erzeugt.contains(QLatin1String(vorhanden))) << vorhanden;
 
     ASSERT_NE(MainForm, nullptr);
@@ -113,6 +105,8 @@ TEST_F(Startup, CreatesTheLongLivedWindowsInOrderAndShowsOnlyTheMainWindow)
     EXPECT_TRUE(MainForm->Info1->isEnabled());
     EXPECT_TRUE(MainForm->SpeedButton47->isEnabled());
     EXPECT_TRUE(MainForm->SpeedButton4->isEnabled());
+    EXPECT_TRUE(MainForm->SpeedButton8->isEnabled());
+    EXPECT_TRUE(MainForm->Kolvardatenbank1->isEnabled());
     EXPECT_NE(projektliste, nullptr);
     EXPECT_TRUE(MainForm->SpeedButton19->isEnabled());
     // A formula window opens through the registered factory and joins the

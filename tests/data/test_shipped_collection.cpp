@@ -18,6 +18,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <optional>
 #include <iostream>
 #include <map>
 #include <string>
@@ -248,6 +249,22 @@ bool roundsTo(long double value, const StatedResult& stated)
     return scaled - want >= -0.5L - noise && scaled - want < 0.5L - noise;
 }
 
+// Runs one formula record in a fresh list: its given quantities defined
+// from point with all the digits they hold, then its calculation line and
+// the query of its sought quantity.
+bool evaluateRecord(const Collection& c, std::size_t row, const QMap<QString, long double>& point, long double* y)
+{
+    const std::vector<int> numbers = c.numbers(row);
+    Tfktbaum list;
+    for (std::size_t q = 1; q < numbers.size(); ++q) {
+        const QString var = c.byNr.at(numbers[q]).var;
+        if (!point.contains(var) || !send(list, var + QStringLiteral("=") + engineNumber(point[var])))
+            return false;
+    }
+    return send(list, c.formulas.at(row, QStringLiteral("RECHNUNG")))
+           && send(list, c.byNr.at(numbers[0]).var + QStringLiteral("="), y);
+}
+
 } // namespace
 
 TEST(ShippedCollection, TablesLoadWithTheLayoutTheProgramReads)
@@ -335,50 +352,124 @@ TEST(ShippedCollection, QuantitiesFitTheFormulaWindow)
             EXPECT_FALSE(vars.contains(v + QLatin1String(suffix))) << str(v) << suffix;
 }
 
+// Prefixes whose factor the SI fixes: a unit written as prefix + base unit
+// of its table (km in the metres, kJ/kg in the joules per kilogram) must
+// carry exactly that power of ten.
+const std::vector<std::pair<QString, int>>& siPrefixes()
+{
+    static const std::vector<std::pair<QString, int>> p = {
+        {QStringLiteral("T"), 12},  {QStringLiteral("G"), 9},   {QStringLiteral("M"), 6},
+        {QStringLiteral("k"), 3},   {QStringLiteral("h"), 2},   {QStringLiteral("d"), -1},
+        {QStringLiteral("c"), -2},  {QStringLiteral("m"), -3},  {QStringLiteral("\\c(m)"), -6},
+        {QStringLiteral("n"), -9},  {QStringLiteral("p"), -12}};
+    return p;
+}
+
+// The power of ten a prefixed unit must carry, or nothing when the unit is
+// not its table's base unit with one prefix (a prefix under a power counts
+// that many times: cm\u(2), mm\u(3), cm\u(4)).
+std::optional<int> prefixPower(const QString& unit, const QString& base)
+{
+    for (const auto& [prefix, power] : siPrefixes()) {
+        if (!unit.startsWith(prefix) || unit.mid(prefix.size()) != base)
+            continue;
+        static const QRegularExpression powered(QStringLiteral("^m\\\\u\\((\\d)\\)"));
+        const QRegularExpressionMatch m = powered.match(base);
+        return power * (m.hasMatch() ? m.captured(1).toInt() : 1);
+    }
+    return std::nullopt;
+}
+
+// One unit table: its layout, its mode and every factor, read as the
+// conversion window reads it and sent as the formula window sends it.
+void checkUnitTable(const QString& datei)
+{
+    const std::string at = str(datei);
+    const Rows units = readTable(QStringLiteral("daten\\") + datei);
+    ASSERT_TRUE(units.error.isEmpty()) << str(units.error);
+    ASSERT_FALSE(units.rows.empty()) << at;
+    EXPECT_LE(units.rows.size(), 30u) << at;
+    const QString mode = units.at(0, QStringLiteral("Faktor"));
+    EXPECT_TRUE(mode == QLatin1String("1") || mode == QLatin1String("-1")) << at;
+    const QString base = units.at(0, QStringLiteral("Einheit"));
+    for (std::size_t u = 0; u < units.rows.size(); ++u) {
+        const QString einheit = units.at(u, QStringLiteral("Einheit"));
+        const QString faktor = units.at(u, QStringLiteral("Faktor"));
+        const std::string row = at + " " + str(units.at(u, QStringLiteral("Stoff")));
+        EXPECT_LE(einheit.size(), 20) << row;
+        EXPECT_EQ(str(layoutFaults(einheit)), "") << row;
+        long double read = 0, calculated = 0;
+        ASSERT_TRUE(kolvar::parseFloat(faktor.toStdString(), read)) << row << ": " << str(faktor);
+        EXPECT_GT(std::fabs(double(read)), 0.0) << row;
+        // A picked base unit of mode -1 is applied as factor 1.
+        const QString used = faktor == QLatin1String("-1") ? QStringLiteral("1") : faktor;
+        Tfktbaum list;
+        ASSERT_TRUE(send(list, QStringLiteral("X1=2,5"))) << row;
+        ASSERT_TRUE(send(list, QStringLiteral("X=X1*") + used)) << row << ": " << str(faktor);
+        ASSERT_TRUE(send(list, QStringLiteral("X="), &calculated)) << row;
+        EXPECT_NEAR(double(calculated / (2.5L * std::fabs(read))), 1.0, 1e-15) << row;
+        if (const auto power = prefixPower(einheit, base)) {
+            // Mode 1 counts base units per unit, mode -1 units per base unit.
+            const int want = mode == QLatin1String("1") ? *power : -*power;
+            EXPECT_EQ(double(read), double(std::pow(10.0L, want))) << row << ": " << str(faktor);
+        }
+    }
+}
+
 TEST(ShippedCollection, UnitTablesConvertWithTheirFactors)
 {
     const Collection& c = collection();
+    // The conversion window lists at most 30 groups.
     ASSERT_GE(c.groups.rows.size(), 15u);
     ASSERT_LE(c.groups.rows.size(), 30u);
-    QSet<QString> listed;
+    QSet<QString> checked;
     for (std::size_t g = 0; g < c.groups.rows.size(); ++g) {
         const QString datei = c.groups.at(g, QStringLiteral("DATEI"));
-        const QString variable = c.groups.at(g, QStringLiteral("Variable"));
-        const std::string at = str(datei);
-        listed.insert(kolvar::foldAz(QFileInfo(datei).completeBaseName()));
-        EXPECT_TRUE(isEngineName(variable)) << at;
-        const Rows units = readTable(QStringLiteral("daten\\") + datei);
-        ASSERT_TRUE(units.error.isEmpty()) << str(units.error);
-        ASSERT_FALSE(units.rows.empty()) << at;
-        EXPECT_LE(units.rows.size(), 30u) << at;
-        const QString mode = units.at(0, QStringLiteral("Faktor"));
-        EXPECT_TRUE(mode == QLatin1String("1") || mode == QLatin1String("-1")) << at;
-        for (std::size_t u = 0; u < units.rows.size(); ++u) {
-            const QString einheit = units.at(u, QStringLiteral("Einheit"));
-            const QString faktor = units.at(u, QStringLiteral("Faktor"));
-            const std::string row = at + " " + str(units.at(u, QStringLiteral("Stoff")));
-            EXPECT_LE(einheit.size(), 20) << row;
-            EXPECT_EQ(str(layoutFaults(einheit)), "") << row;
-            // The conversion window reads the factor as a number, the formula
-            // window pastes it into an engine line: both must take it alike.
-            long double read = 0, calculated = 0;
-            ASSERT_TRUE(kolvar::parseFloat(faktor.toStdString(), read)) << row << ": " << str(faktor);
-            EXPECT_GT(std::fabs(double(read)), 0.0) << row;
-            // A picked base unit of mode -1 is applied as factor 1.
-            const QString used = faktor == QLatin1String("-1") ? QStringLiteral("1") : faktor;
-            Tfktbaum list;
-            ASSERT_TRUE(send(list, QStringLiteral("X1=2,5"))) << row;
-            ASSERT_TRUE(send(list, QStringLiteral("X=X1*") + used)) << row << ": " << str(faktor);
-            ASSERT_TRUE(send(list, QStringLiteral("X="), &calculated)) << row;
-            EXPECT_NEAR(double(calculated / (2.5L * std::fabs(read))), 1.0, 1e-15) << row;
-        }
+        EXPECT_TRUE(isEngineName(c.groups.at(g, QStringLiteral("Variable")))) << str(datei);
+        checked.insert(kolvar::foldAz(QFileInfo(datei).completeBaseName()));
+        checkUnitTable(datei);
     }
-    // Every unit choice of a quantity is also offered by the conversion window.
+    // A quantity's unit table beyond those is opened by its file name alone
+    // and must hold what a listed one holds.
     for (const auto& [nr, q] : c.byNr) {
-        if (!q.datei.isEmpty()) {
-            EXPECT_TRUE(listed.contains(kolvar::foldAz(QFileInfo(q.datei).completeBaseName())))
-                << str(q.datei) << " of quantity " << nr;
+        const QString name = kolvar::foldAz(QFileInfo(q.datei).completeBaseName());
+        if (q.datei.isEmpty() || checked.contains(name))
+            continue;
+        checked.insert(name);
+        checkUnitTable(QFileInfo(q.datei).completeBaseName() + QStringLiteral(".cds"));
+    }
+}
+
+TEST(ShippedCollection, FactorsTheSiDefinesAreExact)
+{
+    // Units outside the prefixes whose value is fixed by definition.
+    struct Exact {
+        const char* datei;
+        const char* einheit;
+        const char* faktor;
+    };
+    const Exact table[] = {
+        {"laenge.cds", "in", "0,0254"},         {"laenge.cds", "mi", "1609,344"},
+        {"laenge.cds", "AE", "149597870700"},   {"masse.cds", "lb", "0,45359237"},
+        {"zeit.cds", "h", "3600"},              {"zeit.cds", "a", "31557600"},
+        {"druck.cds", "bar", "100000"},         {"druck.cds", "atm", "101325"},
+        {"energie.cds", "kWh", "3600000"},      {"energie.cds", "cal", "4,184"},
+        {"energie.cds", "eV", "1,602176634E-19"}, {"kraft.cds", "kp", "9,80665"},
+        {"geschw.cds", "km/h", "3,6"},          {"leistung.cds", "PS", "735,49875"},
+        {"aktivit.cds", "Ci", "3,7E10"},        {"zerfallk.cds", "1/a", "31557600"},
+        {"molmasse.cds", "g/mol", "0,001"},     {"federk.cds", "N/cm", "100"},
+    };
+    for (const Exact& e : table) {
+        const Rows units = readTable(QStringLiteral("daten\\") + QString::fromLatin1(e.datei));
+        ASSERT_TRUE(units.error.isEmpty()) << e.datei;
+        bool found = false;
+        for (std::size_t u = 0; u < units.rows.size(); ++u) {
+            if (units.at(u, QStringLiteral("Einheit")) == QString::fromUtf8(e.einheit)) {
+                found = true;
+                EXPECT_EQ(str(units.at(u, QStringLiteral("Faktor"))), e.faktor) << e.datei << " " << e.einheit;
+            }
         }
+        EXPECT_TRUE(found) << e.datei << " " << e.einheit;
     }
 }
 
@@ -497,23 +588,29 @@ TEST(ShippedCollection, RearrangementsAgreeAndExamplesRun)
             const QString var = c.byNr.at(nr).var;
             ASSERT_TRUE(send(list, var + QStringLiteral("="), &point[var])) << at << ": " << str(var);
         }
-        // ...and every rearrangement, fed with those values, gives back its own.
-        for (std::size_t k = 1; k < run.size(); ++k) {
-            const std::size_t r = run[k];
-            const std::vector<int> numbers = c.numbers(r);
-            Tfktbaum other;
-            for (std::size_t q = 1; q < numbers.size(); ++q) {
-                const QString var = c.byNr.at(numbers[q]).var;
-                ASSERT_TRUE(point.contains(var)) << str(c.where(r)) << ": " << str(var) << " not in the formula";
-                ASSERT_TRUE(send(other, var + QStringLiteral("=") + engineNumber(point[var]))) << str(c.where(r));
+        // ...and every rearrangement, fed with those values, gives back its
+        // own; a second point away from the example's round values shows a
+        // rearrangement that is right only there (sin 2·45° = sin 90°).
+        const std::vector<int> firstNumbers = c.numbers(first);
+        QMap<QString, long double> moved = point;
+        for (std::size_t k = 1; k < firstNumbers.size(); ++k) {
+            const Quantity& q = c.byNr.at(firstNumbers[k]);
+            if (q.konstante.isEmpty())
+                moved[q.var] = point[q.var] * (1 + 0.0137L * k);
+        }
+        const QString firstSought = c.byNr.at(firstNumbers[0]).var;
+        ASSERT_TRUE(evaluateRecord(c, first, moved, &moved[firstSought])) << at << ": second point";
+        for (const QMap<QString, long double>* at_point : {&point, &moved}) {
+            for (std::size_t k = 1; k < run.size(); ++k) {
+                const std::size_t r = run[k];
+                const QString sought = c.byNr.at(c.numbers(r)[0]).var;
+                long double y = 0;
+                ASSERT_TRUE(evaluateRecord(c, r, *at_point, &y)) << str(c.where(r));
+                const long double want = at_point->value(sought);
+                EXPECT_LE(std::fabs(double(y - want)), 1e-9 * std::fabs(double(want)))
+                    << str(c.where(r)) << ": " << double(y) << " instead of " << double(want)
+                    << (at_point == &moved ? " (second point)" : "");
             }
-            const QString sought = c.byNr.at(numbers[0]).var;
-            long double y = 0;
-            ASSERT_TRUE(send(other, c.formulas.at(r, QStringLiteral("RECHNUNG")))) << str(c.where(r));
-            ASSERT_TRUE(send(other, sought + QStringLiteral("="), &y)) << str(c.where(r));
-            const long double want = point.value(sought);
-            EXPECT_LE(std::fabs(double(y - want)), 1e-9 * std::fabs(double(want))) << str(c.where(r))
-                << ": " << double(y) << " instead of " << double(want);
         }
     }
 }
@@ -555,14 +652,28 @@ TEST(ShippedCollection, ArrangementStaysWithinTheWindowsLists)
     for (auto it = formulasPerTopic.cbegin(); it != formulasPerTopic.cend(); ++it)
         EXPECT_LE(it.value(), 40) << str(it.key().second);
 
+    // Unit tables: the listed conversion groups and every quantity's own.
+    QSet<QString> unitTables;
+    for (std::size_t g = 0; g < c.groups.rows.size(); ++g)
+        unitTables.insert(kolvar::foldAz(QFileInfo(c.groups.at(g, QStringLiteral("DATEI"))).completeBaseName()));
+    for (const auto& [nr, q] : c.byNr) {
+        if (!q.datei.isEmpty())
+            unitTables.insert(kolvar::foldAz(QFileInfo(q.datei).completeBaseName()));
+    }
+    std::size_t units = 0, values = 0;
+    for (const QString& t : unitTables)
+        units += readTable(QStringLiteral("daten\\") + t + QStringLiteral(".cds")).rows.size();
+    for (std::size_t t = 0; t < c.tables.rows.size(); ++t)
+        values += readTable(QStringLiteral("daten\\") + c.tables.at(t, QStringLiteral("DATEI"))).rows.size();
+
     const std::size_t records = c.formulas.rows.size();
     std::cout << "[ shipped  ] areas " << areas.size() << ", topics " << topics.size() << ", formulas "
               << formulaKeys.size() << ", records " << records << ", quantities " << c.byNr.size()
-              << ", unit tables " << c.groups.rows.size() << ", material tables " << c.tables.rows.size()
-              << std::endl;
+              << ", unit tables " << unitTables.size() << " (" << c.groups.rows.size() << " listed), units "
+              << units << ", material tables " << c.tables.rows.size() << ", values " << values << std::endl;
     EXPECT_GE(areas.size(), 6);
     EXPECT_GE(topics.size(), 25);
-    EXPECT_GE(formulaKeys.size(), 120);
-    EXPECT_GE(records, 300u);
+    EXPECT_GE(formulaKeys.size(), 450);
+    EXPECT_GE(records, 1000u);
     EXPECT_GE(c.byNr.size(), 100u);
 }

@@ -87,6 +87,30 @@ TEST(LineProtocol, DefinitionsAndQueries)
         run(liste, step);
 }
 
+TEST(LineProtocol, AMalformedLeftSideIsRefusedAndTheListStaysAsItWas)
+{
+    Tfktbaum liste;
+    ASSERT_TRUE(liste.definiere("F(X)=X^2+2*X+1"));
+    ASSERT_TRUE(liste.definiere("Q(X)=X"));
+    for (const char* zeile : {"f(x=2", "kaputt(=3", "q(x)(=1", "F(X))=1", "F((X))=1", "F(X)Y=1",
+                              "F()X=1", "F( X ) ( =1"}) {
+        std::string line = zeile;
+        long double y = -99;
+        EXPECT_FALSE(liste.untersuche(line, y)) << zeile;
+        EXPECT_EQ(line, zeile);
+        EXPECT_FALSE(liste.definiere(zeile)) << zeile;
+    }
+    ASSERT_EQ(liste.count(), 2);
+    EXPECT_EQ(liste.entry(0)->definition, "F(X)=X^2+2*X+1");
+    EXPECT_EQ(liste.entry(1)->definition, "Q(X)=X");
+    long double y = 0;
+    EXPECT_TRUE(liste.fktberechnen("F", 1, y));
+    EXPECT_EQ(y, 4);
+    // The three forms a left side may take, blanks and case as typed.
+    for (const char* zeile : {"f ( x ) = x", "K()=3", "k2 = 4"})
+        EXPECT_TRUE(liste.definiere(zeile)) << zeile;
+}
+
 TEST(LineProtocol, QueriesShowTheirValueAsTheUserSeesIt)
 {
     struct Case {

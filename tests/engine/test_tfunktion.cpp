@@ -213,6 +213,32 @@ TEST_F(Language, BuiltInFunctions)
         check(c);
 }
 
+// Compared as extended values, bit for bit: a comparison in double cannot see
+// an angle constant that is an ulp off.
+TEST_F(Language, AngleConversionsAreExactAtExtendedPrecision)
+{
+    struct Exact {
+        const char* expression;
+        long double expected;
+    };
+    const Exact cases[] = {
+        {"GRAD(RAD(1))", 1},         {"GRAD(RAD(3))", 3},        {"GRAD(RAD(30))", 30},
+        {"GRAD(RAD(45))", 45},       {"GRAD(RAD(90))", 90},      {"GRAD(RAD(180))", 180},
+        {"GRAD(RAD(360))", 360},     {"GRAD(RAD(-90))", -90},    {"RAD(GRAD(90))", 90},
+        {"FAK(GRAD(RAD(3)))", 6},    {"GRAD(ARCCOS(0))", 90},    {"GRAD(ARCSIN(1))", 90},
+        {"GRAD(ARCCOS(-1))", 180},   {"GRAD(ARCTAN(1))", 45},    {"GRAD(ARCSIN(0,5))", 30},
+        {"RAD(180)", kPi},           {"ARCCOS(-1)", kPi},        {"ARCSIN(1)", kPi / 2},
+        {"SIN(RAD(30))", 0.5L},
+    };
+    for (const Exact& c : cases) {
+        tfunktion f(&liste);
+        ASSERT_TRUE(f.uebersetze(c.expression, "", "")) << c.expression;
+        long double y = 0;
+        ASSERT_TRUE(f.berechne(0, y)) << c.expression;
+        EXPECT_EQ(y, c.expected) << c.expression;
+    }
+}
+
 TEST_F(Language, NamesAndUserDefinitions)
 {
     const Case cases[] = {
