@@ -153,6 +153,14 @@ void Tabellenraster::setRowHeights(int zeile, int hoehe)
     }
 }
 
+void Tabellenraster::editorSchliessen(QWidget* editor)
+{
+    if (!editor)
+        return;
+    commitData(editor);
+    closeEditor(editor, QAbstractItemDelegate::NoHint);
+}
+
 QPoint Tabellenraster::zelleBei(const QPoint& punkt) const
 {
     const QModelIndex i = indexAt(punkt);

@@ -55,6 +55,9 @@ public:
     QPoint zelleBei(const QPoint& punkt) const;
     // The in-place editor, while one is open.
     bool editorOffen() const { return state() == QAbstractItemView::EditingState; }
+    // Takes what the editor holds into the cell and closes it, as moving to
+    // another cell would.
+    void editorSchliessen(QWidget* editor);
 
     int formRowCount() const override;
     int formColumnCount() const override;

@@ -108,6 +108,10 @@ Ttabelleform::Ttabelleform(QWidget* parent)
 
 Ttabelleform::~Ttabelleform()
 {
+    // No event of the controls going away may reach the handlers.
+    Edit1->removeEventFilter(this);
+    StringGrid1->removeEventFilter(this);
+    StringGrid1->viewport()->removeEventFilter(this);
     if (expfordlg && expfordlg->tabellenliste == tabellenliste)
         expfordlg->tabellenliste = nullptr;
     if (tabelleform == this)
@@ -344,7 +348,9 @@ void Ttabelleform::verbinden()
                     StringGrid1SelectCell(neu.column(), neu.row());
             });
     connect(StringGrid1->itemDelegate(), &QAbstractItemDelegate::closeEditor, this,
-            &Ttabelleform::editor_geschlossen);
+            [this](QWidget* editor, QAbstractItemDelegate::EndEditHint hinweis) {
+                editor_geschlossen(editor, int(hinweis));
+            });
     connect(StringGrid1, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& p) { PopupMenu1->popup(StringGrid1->viewport()->mapToGlobal(p)); });
 }
@@ -385,6 +391,7 @@ bool Ttabelleform::summe_berechnen(const QString& bereich, long double& wert) co
 
 void Ttabelleform::alle_berechnen()
 {
+    editor_beenden();
     m_modell->beginSammeln();
     m_rechnung->alle_berechnen();
     m_modell->endSammeln();
@@ -525,11 +532,31 @@ void Ttabelleform::editor_uebernehmen(int spalte, int zeile, const QString& text
     StringGrid1->setCells(spalte, zeile, text);
 }
 
-void Ttabelleform::editor_geschlossen()
+void Ttabelleform::editor_geschlossen(QWidget*, int hinweis)
 {
     m_editor = nullptr;
-    // Closing the editor (Enter, Escape, another cell) ends the edit.
-    bearbeitung_beenden(m_editorzelle);
+    if (hinweis != QAbstractItemDelegate::RevertModelCache) {
+        // Enter or another cell ends the edit.
+        bearbeitung_beenden(m_editorzelle);
+        return;
+    }
+    // Escape: the cell keeps its input, whatever the value grid shows now.
+    if (!editiert)
+        return;
+    editiert = false;
+    const Zellort z = m_editorzelle;
+    const QString eingabe = StringGrid2->Cells(z.spalte, z.zeile);
+    if (kolvar::Tabellenmodell::leer(eingabe))
+        return;
+    StringGrid1->setCells(z.spalte, z.zeile, eingabe);
+    if (Direktrechnen->isChecked())
+        zelle_berechnen(z.spalte, z.zeile);
+    Edit1->setText(m_modell->eingabe(StringGrid1->Col(), StringGrid1->Row()));
+}
+
+void Ttabelleform::editor_beenden()
+{
+    StringGrid1->editorSchliessen(m_editor);
 }
 
 void Ttabelleform::bearbeitung_beenden(const Zellort& zelle)

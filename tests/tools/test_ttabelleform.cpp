@@ -203,7 +203,9 @@ TEST_F(Blattfenster, TypingIntoCellsCalculatesThemAtOnce)
     QTest::keyClick(editor, Qt::Key_Home);
     QTest::keyClick(editor, Qt::Key_Delete);
     EXPECT_EQ(editor->text(), "A1*3");
-    QTest::keyClick(editor, Qt::Key_Escape);
+    // "Rechne" while the editor is open, then Escape: the input stays.
+    QTest::keyClick(editor, Qt::Key_F2);
+    QTest::keyClick(fokus(), Qt::Key_Escape);
     QCoreApplication::processEvents();
     EXPECT_EQ(eingabe("B1"), "=A1*2");
     EXPECT_EQ(zeigt("B1"), "5,000");
@@ -663,7 +665,7 @@ TEST_F(Blattfenster, AProjectFormulaGoesIntoTheCurrentCell)
     EXPECT_EQ(zeigt("E2"), "12,000");
 }
 
-TEST_F(Blattfenster, FormatFormulasNewAndHtml)
+TEST_F(Blattfenster, FormatFormulasNewHtmlPrintAndHelp)
 {
     tippe("A1", "2");
     tippe("B1", "=A1/3");
@@ -693,6 +695,16 @@ TEST_F(Blattfenster, FormatFormulasNewAndHtml)
     EXPECT_EQ(puffer[2], "<table  border=\"1\">");
     EXPECT_EQ(puffer[5], "<td> <align=\"right\">A</td>");
     EXPECT_EQ(puffer.count("<tr>"), 20);
+
+    blatt->Drucken1->trigger();
+    ASSERT_EQ(seams.prints.size(), 1u);
+    EXPECT_EQ(seams.prints[0].widgetName, "tabelleform");
+    EXPECT_TRUE(seams.prints[0].withDialog);
+    blatt->Inhalteeinfgen1->trigger();
+    EXPECT_EQ(QApplication::clipboard()->image().size(), blatt->size());
+    blatt->verzeichnis = dir.path() + "/";
+    QTest::mouseClick(blatt->Hilfe, Qt::LeftButton);
+    EXPECT_EQ(seams.documentsOpened.value(0), dir.path() + "/hilfe/index.htm");
 
     blatt->Neu1->trigger();
     EXPECT_EQ(zeigt("A1") + eingabe("A1") + zeigt("B1") + eingabe("B1"), "");
