@@ -112,7 +112,7 @@ Rasterbereich Tabellenraster::Selection() const
     return b;
 }
 
-void Tabellenraster::setSelection(const Rasterbereich& b)
+void Tabellenraster::setAuswahl(const Rasterbereich& b)
 {
     if (!selectionModel())
         return;

@@ -42,7 +42,7 @@ public:
     // The selected rectangle, within the data cells; the current cell when
     // nothing else is selected.
     Rasterbereich Selection() const;
-    void setSelection(const Rasterbereich& bereich);
+    void setAuswahl(const Rasterbereich& bereich);
 
     // Widths of columns and heights of rows in pixels, header ones included.
     // The data rows share one height.

@@ -461,14 +461,14 @@ bool Ttabelleform::eventFilter(QObject* watched, QEvent* event)
             if (gehalten == Qt::ShiftModifier && !shiftmarkieren) {
                 shiftmarkieren = true;
                 anker = endzelle = {StringGrid1->Col(), StringGrid1->Row()};
-                StringGrid1->setSelection({anker.spalte, anker.zeile, anker.spalte, anker.zeile});
+                StringGrid1->setAuswahl({anker.spalte, anker.zeile, anker.spalte, anker.zeile});
             }
         } else if (event->type() == QEvent::KeyRelease) {
             auto* taste = static_cast<QKeyEvent*>(event);
             const bool shiftLosgelassen = taste->key() == Qt::Key_Shift;
             if (shiftmarkieren && (shiftLosgelassen || taste->modifiers() == Qt::ShiftModifier)) {
                 endzelle = {StringGrid1->Col(), StringGrid1->Row()};
-                StringGrid1->setSelection({anker.spalte, anker.zeile, endzelle.spalte, endzelle.zeile});
+                StringGrid1->setAuswahl({anker.spalte, anker.zeile, endzelle.spalte, endzelle.zeile});
             }
             if (shiftLosgelassen || taste->modifiers() != Qt::ShiftModifier)
                 shiftmarkieren = false;
