@@ -1,6 +1,7 @@
 // Arbitrary formulas and symbols through the example page's substitution: it
-// must end, keep every character it does not replace, and grow the text by
-// no more than the values it puts in.
+// must end, keep every character it does not replace, grow the text by no
+// more than the values it puts in, and not depend on the order of distinct
+// symbols.
 #include "collection/beispielseite.h"
 
 #include <QString>
@@ -38,6 +39,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const QString aus = kolvar::beispielformel(formel, groessen);
     if (aus.size() > formel.size() * 4)
         __builtin_trap();
+
+    // At one place the longest symbol wins, so among distinct symbols the
+    // record order does not change the page.
+    QStringList gegeben;
+    for (std::size_t i = 1; i < groessen.size(); ++i)
+        gegeben.append(groessen[i].symbol);
+    if (gegeben.removeDuplicates() == 0 && groessen.size() > 2) {
+        std::vector<kolvar::Beispielgroesse> umgekehrt = {groessen.front()};
+        umgekehrt.insert(umgekehrt.end(), groessen.rbegin(), groessen.rend() - 1);
+        if (kolvar::beispielformel(formel, umgekehrt) != aus)
+            __builtin_trap();
+    }
 
     const kolvar::Beispielseite seite = kolvar::baueBeispielseite(formel, QStringLiteral("A=1"),
                                                                   QStringLiteral("1"), groessen);

@@ -36,7 +36,7 @@ formula("Kurzwellige Grenze der Röntgenbremsstrahlung",
 formula("Bragg-Bedingung",
         (r"{LAMBDA}=\f(2\m{NETZ}\msin {GLANZ};{KORD})", "LAMBDA=2*NETZ*SIN(RAD(GLANZ))/KORD"),
         (r"{NETZ}=\f({KORD}\m{LAMBDA};2\msin {GLANZ})", "NETZ=KORD*LAMBDA/(2*SIN(RAD(GLANZ)))"),
-        (r"{GLANZ}=sin\u(-1)(\f({KORD}\m{LAMBDA};2\m{NETZ}))", "GLANZ=GRAD(ARCSIN(KORD*LAMBDA/(2*NETZ)))"),
+        (r"{GLANZ}=arcsin(\f({KORD}\m{LAMBDA};2\m{NETZ}))", "GLANZ=GRAD(ARCSIN(KORD*LAMBDA/(2*NETZ)))"),
         (r"{KORD}=\f(2\m{NETZ}\msin {GLANZ};{LAMBDA})", "KORD=2*NETZ*SIN(RAD(GLANZ))/LAMBDA"),
         ex=dict(NETZ=2.82e-10, GLANZ=15.86, KORD=1), text="Röntgenlicht an einem Kochsalzkristall (Netzebenenabstand 282 pm), erste Ordnung unter 15,86°.")
 formula("Schwächung von Strahlung in Materie",

@@ -234,7 +234,7 @@ formula("Blindleistung",
         (r"{QBLIND}={U}\m{I}\msin {PHI}", "QBLIND=U*I*SIN(RAD(PHI))"),
         (r"{U}=\f({QBLIND};{I}\msin {PHI})", "U=QBLIND/(I*SIN(RAD(PHI)))"),
         (r"{I}=\f({QBLIND};{U}\msin {PHI})", "I=QBLIND/(U*SIN(RAD(PHI)))"),
-        (r"{PHI}=sin\u(-1)(\f({QBLIND};{U}\m{I}))", "PHI=GRAD(ARCSIN(QBLIND/(U*I)))", r"0° ≤ \c(j) ≤ 90°"),
+        (r"{PHI}=arcsin(\f({QBLIND};{U}\m{I}))", "PHI=GRAD(ARCSIN(QBLIND/(U*I)))", r"0° ≤ \c(j) ≤ 90°"),
         ex=dict(U=230, I=5, PHI=30))
 formula("Leistungsfaktor",
         (r"{COSPHI}=\f({P};{SLEIST})", "COSPHI=P/SLEIST"),
@@ -247,7 +247,7 @@ formula("Scheinleistung aus Wirk- und Blindleistung",
         (r"{QBLIND}=\r({SLEIST}\u(2)-{P}\u(2))", "QBLIND=SQRT(SLEIST^2-P^2)"),
         ex=dict(P=996, QBLIND=575))
 formula("Phasenverschiebung einer Reihenschaltung aus R und X",
-        (r"{PHI}=tan\u(-1)(\f({X};{R}))", "PHI=GRAD(ARCTAN(X/R))"),
+        (r"{PHI}=arctan(\f({X};{R}))", "PHI=GRAD(ARCTAN(X/R))"),
         (r"{X}={R}\mtan {PHI}", "X=R*TAN(RAD(PHI))"),
         (r"{R}=\f({X};tan {PHI})", "R=X/TAN(RAD(PHI))"),
         ex=dict(X=40, R=30), text="X ist der Blindwiderstand, bei einer Spule positiv, bei einem Kondensator negativ einzusetzen.")

@@ -1,9 +1,4 @@
-"""Mathematik; Maschinentechnik.
-
-Where a side a or c is given, inverse trigonometric functions are written
-sin⁻¹ and tan⁻¹: the example page replaces every given symbol wherever it
-stands, and the letters of "arcsin" would take the side's value.
-"""
+"""Mathematik; Maschinentechnik."""
 from .catalog import area, topic, formula
 
 area("Mathematik")
@@ -113,26 +108,26 @@ topic("Trigonometrie")
 formula("Sinus im rechtwinkligen Dreieck",
         (r"{SA}={SC}\msin {ALPHA}", "SA=SC*SIN(RAD(ALPHA))"),
         (r"{SC}=\f({SA};sin {ALPHA})", "SC=SA/SIN(RAD(ALPHA))"),
-        (r"{ALPHA}=sin\u(-1)(\f({SA};{SC}))", "ALPHA=GRAD(ARCSIN(SA/SC))"),
+        (r"{ALPHA}=arcsin(\f({SA};{SC}))", "ALPHA=GRAD(ARCSIN(SA/SC))"),
         ex=dict(SC=10, ALPHA=30), text="Die Hypotenuse c ist 10 m lang, α liegt der Seite a gegenüber.")
 formula("Sinussatz",
         (r"{SA}=\f({SB}\msin {ALPHA};sin {BETAW})", "SA=SB*SIN(RAD(ALPHA))/SIN(RAD(BETAW))"),
         (r"{SB}=\f({SA}\msin {BETAW};sin {ALPHA})", "SB=SA*SIN(RAD(BETAW))/SIN(RAD(ALPHA))"),
-        (r"{ALPHA}=sin\u(-1)(\f({SA}\msin {BETAW};{SB}))", "ALPHA=GRAD(ARCSIN(SA*SIN(RAD(BETAW))/SB))",
+        (r"{ALPHA}=arcsin(\f({SA}\msin {BETAW};{SB}))", "ALPHA=GRAD(ARCSIN(SA*SIN(RAD(BETAW))/SB))",
          "liefert den spitzen Winkel"),
-        (r"{BETAW}=sin\u(-1)(\f({SB}\msin {ALPHA};{SA}))", "BETAW=GRAD(ARCSIN(SB*SIN(RAD(ALPHA))/SA))",
+        (r"{BETAW}=arcsin(\f({SB}\msin {ALPHA};{SA}))", "BETAW=GRAD(ARCSIN(SB*SIN(RAD(ALPHA))/SA))",
          "liefert den spitzen Winkel"),
         ex=dict(SB=7, ALPHA=50, BETAW=70))
 formula("Dreieck: Flächeninhalt aus zwei Seiten und Winkel",
         (r"{FL}=\f(1;2)\m{SA}\m{SB}\msin {GAMMAW}", "FL=SA*SB*SIN(RAD(GAMMAW))/2"),
         (r"{SA}=\f(2\m{FL};{SB}\msin {GAMMAW})", "SA=2*FL/(SB*SIN(RAD(GAMMAW)))"),
         (r"{SB}=\f(2\m{FL};{SA}\msin {GAMMAW})", "SB=2*FL/(SA*SIN(RAD(GAMMAW)))"),
-        (r"{GAMMAW}=sin\u(-1)(\f(2\m{FL};{SA}\m{SB}))", "GAMMAW=GRAD(ARCSIN(2*FL/(SA*SB)))",
+        (r"{GAMMAW}=arcsin(\f(2\m{FL};{SA}\m{SB}))", "GAMMAW=GRAD(ARCSIN(2*FL/(SA*SB)))",
          "liefert den spitzen Winkel"),
         ex=dict(SA=6, SB=8, GAMMAW=40))
 formula("Steigung und Steigungswinkel",
         (r"{STEIG}=tan {STEIGW}", "STEIG=TAN(RAD(STEIGW))"),
-        (r"{STEIGW}=tan\u(-1){STEIG}", "STEIGW=GRAD(ARCTAN(STEIG))"),
+        (r"{STEIGW}=arctan {STEIG}", "STEIGW=GRAD(ARCTAN(STEIG))"),
         ex=dict(STEIGW=12), text="Eine Straße steigt unter 12° an.")
 
 topic("Prozent- und Zinsrechnung")

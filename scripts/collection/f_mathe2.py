@@ -114,21 +114,35 @@ formula("Torus: Volumen",
         ex=dict(RTORUS=0.3, RADIUS=0.1), text="Ein Schwimmreifen: Rohrradius 10 cm, Abstand der Rohrmitte vom Mittelpunkt 30 cm.")
 
 topic("Trigonometrie")
-formula("Kosinus im rechtwinkligen Dreieck: Hypotenuse",
+formula("Kosinus im rechtwinkligen Dreieck",
+        (r"{SB}={SC}\mcos {ALPHA}", "SB=SC*COS(RAD(ALPHA))"),
         (r"{SC}=\f({SB};cos {ALPHA})", "SC=SB/COS(RAD(ALPHA))"),
-        ex=dict(SB=8.66, ALPHA=30), text="b ist die Ankathete von α, c die Hypotenuse.")
-formula("Tangens und Kotangens im rechtwinkligen Dreieck",
+        (r"{ALPHA}=arccos(\f({SB};{SC}))", "ALPHA=GRAD(ARCCOS(SB/SC))"),
+        ex=dict(SC=10, ALPHA=30), text="b ist die Ankathete von α, c die Hypotenuse.")
+formula("Tangens im rechtwinkligen Dreieck",
         (r"{SA}={SB}\mtan {ALPHA}", "SA=SB*TAN(RAD(ALPHA))"),
-        (r"{SB}={SA}\mcot {ALPHA}", "SB=SA*COT(RAD(ALPHA))"),
-        (r"{ALPHA}=cot\u(-1)(\f({SB};{SA}))", "ALPHA=GRAD(ARCCOT(SB/SA))"),
+        (r"{SB}=\f({SA};tan {ALPHA})", "SB=SA/TAN(RAD(ALPHA))"),
+        (r"{ALPHA}=arctan(\f({SA};{SB}))", "ALPHA=GRAD(ARCTAN(SA/SB))"),
         ex=dict(SB=10, ALPHA=30), text="a ist die Gegenkathete, b die Ankathete von α.")
+# Solved for a side, the law of cosines is a quadratic equation: the root
+# with the plus sign is the only positive one while the opposite side c is
+# the longest of the three, otherwise the larger of two triangles.
 formula("Kosinussatz",
         (r"{SC}=\r({SA}\u(2)+{SB}\u(2)-2\m{SA}\m{SB}\mcos {GAMMAW})", "SC=SQRT(SA^2+SB^2-2*SA*SB*COS(RAD(GAMMAW)))"),
-        ex=dict(SA=6, SB=8, GAMMAW=40), text="γ ist der Winkel zwischen den Seiten a und b, c liegt ihm gegenüber.")
+        (r"{SA}={SB}\mcos {GAMMAW}+\r({SC}\u(2)-{SB}\u(2)\msin\u(2) {GAMMAW})",
+         "SA=SB*COS(RAD(GAMMAW))+SQRT(SC^2-SB^2*SQR(SIN(RAD(GAMMAW))))",
+         "größere Lösung; eindeutig für {SC} ≥ {SB}"),
+        (r"{SB}={SA}\mcos {GAMMAW}+\r({SC}\u(2)-{SA}\u(2)\msin\u(2) {GAMMAW})",
+         "SB=SA*COS(RAD(GAMMAW))+SQRT(SC^2-SA^2*SQR(SIN(RAD(GAMMAW))))",
+         "größere Lösung; eindeutig für {SC} ≥ {SA}"),
+        (r"{GAMMAW}=arccos(\f({SA}\u(2)+{SB}\u(2)-{SC}\u(2);2\m{SA}\m{SB}))",
+         "GAMMAW=GRAD(ARCCOS((SA^2+SB^2-SC^2)/(2*SA*SB)))"),
+        ex=dict(SA=6, SB=8, GAMMAW=100),
+        text="γ ist der Winkel zwischen den Seiten a und b, c liegt ihm gegenüber.")
 formula("Höhe aus Entfernung und Höhenwinkel",
         (r"{H}={ENTF}\mtan {HWINKEL}", "H=ENTF*TAN(RAD(HWINKEL))"),
         (r"{ENTF}=\f({H};tan {HWINKEL})", "ENTF=H/TAN(RAD(HWINKEL))"),
-        (r"{HWINKEL}=tan\u(-1)(\f({H};{ENTF}))", "HWINKEL=GRAD(ARCTAN(H/ENTF))"),
+        (r"{HWINKEL}=arctan(\f({H};{ENTF}))", "HWINKEL=GRAD(ARCTAN(H/ENTF))"),
         ex=dict(ENTF=50, HWINKEL=35), text="Die Turmspitze erscheint aus 50 m Entfernung unter 35° (Höhe über Augenhöhe).")
 
 topic("Gleichungen und Funktionen")

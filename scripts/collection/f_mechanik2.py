@@ -95,7 +95,7 @@ formula("Kurvenfahrt: Höchstgeschwindigkeit durch Haftreibung",
         (r"{RADIUS}=\f({V}\u(2);{MUH}\m{G})", "RADIUS=V^2/(MUH*G)"),
         ex=dict(MUH=0.8, RADIUS=50), text="Ein Auto fährt auf trockener Straße (Haftreibungszahl 0,8) durch eine ebene Kurve mit 50 m Radius.")
 formula("Überhöhte Kurve ohne Seitenführungskraft",
-        (r"{FBAHN}=tan\u(-1)(\f({V}\u(2);{RADIUS}\m{G}))", "FBAHN=GRAD(ARCTAN(V^2/(RADIUS*G)))"),
+        (r"{FBAHN}=arctan(\f({V}\u(2);{RADIUS}\m{G}))", "FBAHN=GRAD(ARCTAN(V^2/(RADIUS*G)))"),
         (r"{V}=\r({RADIUS}\m{G}\mtan {FBAHN})", "V=SQRT(RADIUS*G*TAN(RAD(FBAHN)))"),
         (r"{RADIUS}=\f({V}\u(2);{G}\mtan {FBAHN})", "RADIUS=V^2/(G*TAN(RAD(FBAHN)))"),
         ex=dict(V=25, RADIUS=200), text="Eine Kurve mit 200 m Radius soll bei 90 km/h (25 m/s) ohne Seitenkraft durchfahren werden.")
@@ -109,7 +109,7 @@ formula("Schiefe Ebene mit Reibung: Zugkraft aufwärts",
         text="Eine Kiste (500 N) wird mit gleichbleibender Geschwindigkeit eine um 20° geneigte Rampe hinaufgezogen.")
 formula("Schiefe Ebene ohne Reibung: Beschleunigung",
         (r"{A}={G}\msin {NEIGUNG}", "A=G*SIN(RAD(NEIGUNG))"),
-        (r"{NEIGUNG}=sin\u(-1)(\f({A};{G}))", "NEIGUNG=GRAD(ARCSIN(A/G))"),
+        (r"{NEIGUNG}=arcsin(\f({A};{G}))", "NEIGUNG=GRAD(ARCSIN(A/G))"),
         ex=dict(NEIGUNG=20), grafik="schiefe_ebene.bmp")
 formula("Schiefe Ebene mit Gleitreibung: Beschleunigung",
         (r"{A}={G}\m(sin {NEIGUNG}-{MU}\mcos {NEIGUNG})", "A=G*(SIN(RAD(NEIGUNG))-MU*COS(RAD(NEIGUNG)))"),

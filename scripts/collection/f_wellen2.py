@@ -107,7 +107,7 @@ area("Optik")
 
 topic("Reflexion und Brechung")
 formula("Brewster-Winkel",
-        (r"{BREWSTER}=tan\u(-1)(\f({BZB};{BZA}))", "BREWSTER=GRAD(ARCTAN(BZB/BZA))"),
+        (r"{BREWSTER}=arctan(\f({BZB};{BZA}))", "BREWSTER=GRAD(ARCTAN(BZB/BZA))"),
         (r"{BZB}={BZA}\mtan {BREWSTER}", "BZB=BZA*TAN(RAD(BREWSTER))"),
         (r"{BZA}=\f({BZB};tan {BREWSTER})", "BZA=BZB/TAN(RAD(BREWSTER))"),
         ex=dict(BZA=1, BZB=1.5), text="Licht fällt aus Luft (n₁ = 1) auf Glas (n₂ = 1,5).")
@@ -158,7 +158,7 @@ formula("Vergrößerung eines Fernrohrs",
 topic("Wellenoptik")
 formula("Doppelspalt: Maxima",
         (r"{LAMBDA}=\f({SPALTD}\msin {BEUGW};{KORD})", "LAMBDA=SPALTD*SIN(RAD(BEUGW))/KORD"),
-        (r"{BEUGW}=sin\u(-1)(\f({KORD}\m{LAMBDA};{SPALTD}))", "BEUGW=GRAD(ARCSIN(KORD*LAMBDA/SPALTD))"),
+        (r"{BEUGW}=arcsin(\f({KORD}\m{LAMBDA};{SPALTD}))", "BEUGW=GRAD(ARCSIN(KORD*LAMBDA/SPALTD))"),
         (r"{SPALTD}=\f({KORD}\m{LAMBDA};sin {BEUGW})", "SPALTD=KORD*LAMBDA/SIN(RAD(BEUGW))"),
         ex=dict(SPALTD=2e-4, BEUGW=0.19, KORD=1), text="Rotes Licht am Doppelspalt (Spaltmitten 0,2 mm auseinander); erstes Maximum unter 0,19°.")
 formula("Doppelspalt: Abstand der Maxima auf dem Schirm",
@@ -170,11 +170,11 @@ formula("Doppelspalt: Abstand der Maxima auf dem Schirm",
         text="Rotes Laserlicht (633 nm), Spaltmitten 0,2 mm auseinander, Schirm in 2 m Abstand (kleine Winkel).")
 formula("Einzelspalt: Minima",
         (r"{LAMBDA}=\f({SPALTB}\msin {MINW};{KORD})", "LAMBDA=SPALTB*SIN(RAD(MINW))/KORD"),
-        (r"{MINW}=sin\u(-1)(\f({KORD}\m{LAMBDA};{SPALTB}))", "MINW=GRAD(ARCSIN(KORD*LAMBDA/SPALTB))"),
+        (r"{MINW}=arcsin(\f({KORD}\m{LAMBDA};{SPALTB}))", "MINW=GRAD(ARCSIN(KORD*LAMBDA/SPALTB))"),
         (r"{SPALTB}=\f({KORD}\m{LAMBDA};sin {MINW})", "SPALTB=KORD*LAMBDA/SIN(RAD(MINW))"),
         ex=dict(SPALTB=5e-5, MINW=0.7, KORD=1), text="Licht an einem 0,05 mm breiten Spalt; erstes Minimum unter 0,7°.")
 formula("Auflösungsgrenze einer kreisrunden Öffnung",
-        (r"{AUFLW}=sin\u(-1)(1,22\m\f({LAMBDA};{OEFFN}))", "AUFLW=GRAD(ARCSIN(1,22*LAMBDA/OEFFN))"),
+        (r"{AUFLW}=arcsin(1,22\m\f({LAMBDA};{OEFFN}))", "AUFLW=GRAD(ARCSIN(1,22*LAMBDA/OEFFN))"),
         (r"{OEFFN}=\f(1,22\m{LAMBDA};sin {AUFLW})", "OEFFN=1,22*LAMBDA/SIN(RAD(AUFLW))"),
         (r"{LAMBDA}=\f({OEFFN}\msin {AUFLW};1,22)", "LAMBDA=OEFFN*SIN(RAD(AUFLW))/1,22"),
         ex=dict(LAMBDA=5.5e-7, OEFFN=0.003), text="Das menschliche Auge (Pupille 3 mm) bei grünem Licht (550 nm).")
@@ -188,5 +188,5 @@ formula("Beleuchtungsstärke einer punktförmigen Lichtquelle",
 formula("Beleuchtungsstärke bei schrägem Lichteinfall",
         (r"{BELEUCHT}=\f({LICHTST}\mcos {EINFALL};{ABSTAND}\u(2))", "BELEUCHT=LICHTST*COS(RAD(EINFALL))/ABSTAND^2"),
         (r"{LICHTST}=\f({BELEUCHT}\m{ABSTAND}\u(2);cos {EINFALL})", "LICHTST=BELEUCHT*ABSTAND^2/COS(RAD(EINFALL))"),
-        (r"{EINFALL}=cos\u(-1)(\f({BELEUCHT}\m{ABSTAND}\u(2);{LICHTST}))", "EINFALL=GRAD(ARCCOS(BELEUCHT*ABSTAND^2/LICHTST))"),
+        (r"{EINFALL}=arccos(\f({BELEUCHT}\m{ABSTAND}\u(2);{LICHTST}))", "EINFALL=GRAD(ARCCOS(BELEUCHT*ABSTAND^2/LICHTST))"),
         ex=dict(LICHTST=100, EINFALL=30, ABSTAND=2), text="α ist der Winkel zwischen Lichtstrahl und Flächennormale.")

@@ -22,6 +22,32 @@ qsizetype gruppenlaenge(const QString& s)
     return s.size();
 }
 
+// The function names a formula writes in plain letters, each before the
+// shorter ones it begins with (arcsin before sin, sinh before sin). A value
+// put into one of them ("10mos" from cos) makes the page read wrong, so the
+// page copies them whole.
+const QStringList& funktionsnamen()
+{
+    static const QStringList namen = {
+        QStringLiteral("arcsin"), QStringLiteral("arccos"), QStringLiteral("arctan"), QStringLiteral("arccot"),
+        QStringLiteral("arsinh"), QStringLiteral("arcosh"), QStringLiteral("artanh"), QStringLiteral("arcoth"),
+        QStringLiteral("sinh"),   QStringLiteral("cosh"),   QStringLiteral("tanh"),   QStringLiteral("coth"),
+        QStringLiteral("sin"),    QStringLiteral("cos"),    QStringLiteral("tan"),    QStringLiteral("cot"),
+        QStringLiteral("exp"),    QStringLiteral("log"),    QStringLiteral("sgn"),    QStringLiteral("ln"),
+        QStringLiteral("lg")};
+    return namen;
+}
+
+// Length of the function name the rest begins with; 0 when it begins with none.
+qsizetype funktionsnamenlaenge(const QString& rest)
+{
+    for (const QString& name : funktionsnamen()) {
+        if (rest.startsWith(name))
+            return name.size();
+    }
+    return 0;
+}
+
 } // namespace
 
 Beispielgroesse beispielgroesse(const Tgroessensatz& satz, const QString& wert)
@@ -66,14 +92,27 @@ QString beispielformel(const QString& formel, const std::vector<Beispielgroesse>
             rest.remove(0, 2);
             continue;
         }
-        bool ersetzt = false;
+        // Of the symbols the rest begins with the longest wins, so that x0 is
+        // not taken for x followed by a 0; of equal ones the first in record
+        // order. A function name is never cut into: only a symbol that spans
+        // it whole (cos \c(j) for a power factor) is replaced there.
+        const Beispielgroesse* treffer = nullptr;
         for (std::size_t i = 1; i < groessen.size(); ++i) {
             const Beispielgroesse& g = groessen[i];
-            if (ersetzesymbol(rest, aus, g.symbol, g.wert + beispieleinheit(g)))
-                ersetzt = true;
+            if (!g.symbol.isEmpty() && rest.startsWith(g.symbol) &&
+                (!treffer || g.symbol.size() > treffer->symbol.size()))
+                treffer = &g;
         }
-        if (ersetzt)
+        const qsizetype funktion = funktionsnamenlaenge(rest);
+        if (treffer && treffer->symbol.size() >= funktion) {
+            ersetzesymbol(rest, aus, treffer->symbol, treffer->wert + beispieleinheit(*treffer));
             continue;
+        }
+        if (funktion > 0) {
+            aus += rest.left(funktion);
+            rest.remove(0, funktion);
+            continue;
+        }
         // A Greek letter that is no symbol stays whole: its argument must not
         // be taken for a symbol of plain letters.
         const qsizetype n = (symbolschrift && rest.startsWith(QStringLiteral("\\c("))) ? gruppenlaenge(rest)

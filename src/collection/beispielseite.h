@@ -37,7 +37,9 @@ bool ersetzesymbol(QString& rest, QString& aus, const QString& symbol, const QSt
 
 // The formula with the given quantities (records 2 onward) substituted; the
 // text up to its first "=" stays as it is, the sought quantity is never
-// substituted.
+// substituted. Where several symbols begin at one place the longest is
+// replaced; function names (sin, arccos, ln ...) are copied whole unless a
+// symbol spans the whole name.
 QString beispielformel(const QString& formel, const std::vector<Beispielgroesse>& groessen);
 
 inline const QString keinErgebnisText = QStringLiteral("Es wurde bei der Rechung kein Ergebnis berechnet");

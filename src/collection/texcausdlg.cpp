@@ -19,6 +19,7 @@
 #include <QFrame>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -31,6 +32,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 Texcausdlg* excausdlg = nullptr;
 
 namespace {
@@ -39,6 +42,8 @@ const QColor kAqua(0, 255, 255);
 const QColor kSkyBlue(166, 202, 240);
 const QColor kLime(0, 255, 0);
 const QColor kYellow(255, 255, 0);
+// The room of the formula in the header; a higher formula gets more.
+constexpr int kFormelhoehe = 66;
 
 QFont arial(int pixel, bool bold = false)
 {
@@ -158,6 +163,13 @@ Texcausdlg::Texcausdlg(QWidget* parent) : QMainWindow(parent)
 
     verbinde();
     FormCreate();
+
+    // The window's shortcuts win over the key bindings of its controls (on
+    // a desktop whose key scheme has it, Ctrl+U deletes an edit's line):
+    // every control that can take the focus passes them on.
+    for (QWidget* w : findChildren<QWidget*>())
+        if (w->focusPolicy() != Qt::NoFocus)
+            w->installEventFilter(this);
 }
 
 Texcausdlg::~Texcausdlg()
@@ -407,7 +419,7 @@ void Texcausdlg::baue_formelkopf()
     txtshape1->setBrush(QBrush(kYellow));
     txtshape1->setShape(Ttxtshape::sstRectangle);
     txtshape1->setShowRahmen(true);
-    txtshape31 = anzeige(Panel3, QStringLiteral("txtshape31"), 6, 38, 66);
+    txtshape31 = anzeige(Panel3, QStringLiteral("txtshape31"), 6, 38, kFormelhoehe);
     txtshape31->setFont(arial(20));
     txtshape31->setTextposy(8);
 
@@ -435,6 +447,19 @@ void Texcausdlg::baue_formelkopf()
     p.setColor(QPalette::WindowText, Qt::red);
     Label7->setPalette(p);
     Label7->setGeometry(Panel6->geometry().right() + 12, 116, 320, 20);
+    kopfEinpassen();
+}
+
+void Texcausdlg::kopfEinpassen()
+{
+    // A fraction's numerator and a root's bar stand above the formula's
+    // line: the formula is placed so that they stay inside, and a formula
+    // higher than the usual room pushes the rearrangement buttons down.
+    constexpr int abstand = 5;
+    txtshape31->senkrechtEinpassen(4, kFormelhoehe);
+    Panel6->move(Panel6->x(), txtshape31->geometry().bottom() + abstand);
+    Label7->move(Label7->x(), Panel6->y() + 8);
+    Panel3->setFixedHeight(Panel6->geometry().bottom() + 7);
 }
 
 void Texcausdlg::baue_seiten()
@@ -637,8 +662,23 @@ bool Texcausdlg::event(QEvent* event)
     return QMainWindow::event(event);
 }
 
+bool Texcausdlg::befehlstaste(const QKeyEvent& taste) const
+{
+    const QKeySequence folge(taste.keyCombination());
+    const QList<QAction*> befehle = findChildren<QAction*>();
+    return std::any_of(befehle.begin(), befehle.end(), [&folge](const QAction* a) {
+        return a->isEnabled() && a->shortcuts().contains(folge);
+    });
+}
+
 bool Texcausdlg::eventFilter(QObject* watched, QEvent* event)
 {
+    if (event->type() == QEvent::ShortcutOverride
+        && befehlstaste(*static_cast<QKeyEvent*>(event))) {
+        // Not taken by the control: the key goes to the window's command.
+        event->ignore();
+        return true;
+    }
     if (event->type() == QEvent::MouseButtonPress) {
         auto* me = static_cast<QMouseEvent*>(event);
         if (watched == Panel2 && me->button() == Qt::LeftButton) {

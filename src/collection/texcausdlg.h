@@ -22,6 +22,7 @@ class QAction;
 class QComboBox;
 class QFrame;
 class QGroupBox;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -37,6 +38,7 @@ class Ttxtshape;
 namespace kolvar {
 class DataTable;
 class FensterRegister;
+class Protokollfenster;
 class Rechenprotokoll;
 
 // Registers the formula window with the main window's factory, so that
@@ -284,11 +286,15 @@ private:
     void baue_inhaltspanel();
     void baue_listen();
     void baue_formelkopf();
+    // Fits the header to the formula it shows.
+    void kopfEinpassen();
     void baue_seiten();
     void verbinde();
     void FormCreate();
     void FormClose();
 
+    // Whether a key is the shortcut of one of the window's enabled commands.
+    bool befehlstaste(const QKeyEvent& taste) const;
     // Enables or disables a command; one whose target is missing stays off.
     void schalten(QObject* befehl, bool an);
     void seite(int index);
@@ -301,8 +307,8 @@ private:
     void ladebild();
     bool leseeinheiten(int k, QStringList& gemeldet);
     // A new calculation window of the main window for a run's transcript,
-    // shown; nullptr when this build has none.
-    QWidget* neuesProtokollfenster();
+    // in direct mode and shown; nullptr when this build has none.
+    kolvar::Protokollfenster* neuesProtokollfenster();
     // The calculation from the value edits into the result edit, reporting
     // its steps to protokoll; shows the message when it stops. True after a
     // successful query.

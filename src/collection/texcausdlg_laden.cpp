@@ -6,6 +6,8 @@
 #include "controls/textendedit.h"
 #include "controls/ttxtshape.h"
 #include "data/tdatadlg.h"
+#include "engine/helpers.h"
+#include "engine/kuerzestezahl.h"
 #include "platform/datatable.h"
 #include "platform/jpeg.h"
 #include "platform/paths.h"
@@ -50,6 +52,23 @@ QString mitCds(const QString& datei)
                                        datei.lastIndexOf(QLatin1Char('\\')));
     const qsizetype punkt = datei.lastIndexOf(QLatin1Char('.'));
     return (punkt > trenner ? datei.left(punkt) : datei) + QStringLiteral(".cds");
+}
+
+// A value carried into a value edit must fit it whole. A longer one (a
+// result in a format with many places) is written in the shortest form that
+// reads back as the same number, so the next calculation uses that number
+// and not a cut-off text; thousands points are the format's, not the value's.
+QString passenderWert(const QString& wert)
+{
+    if (wert.size() <= Tgroessensatz::maxWert)
+        return wert;
+    std::string zahl = leerzeichenweg(wert.toStdString());
+    std::erase(zahl, '.');
+    long double v = 0;
+    int code = 0;
+    strzuzahl(zahl, v, code);
+    const std::string kurz = code == 0 ? kolvar::kuerzeste_zahl(v) : std::string();
+    return kurz.empty() ? wert : QString::fromStdString(kurz);
 }
 
 // A quantity number: the whole number the field holds; false for anything
@@ -145,6 +164,7 @@ void Texcausdlg::ladegroessen()
     }
 
     txtshape31->setText(feld(kKolvar));
+    kopfEinpassen();
     txtshape1->setText(satz ? feld(kInhalt) : inhalt);
     setWindowTitle(satz ? feld(kGebiet) + QLatin1Char(' ') + feld(kThema)
                         : gebiet + QLatin1Char(' ') + thema);
@@ -348,7 +368,7 @@ void Texcausdlg::umformungwechseln()
             g.nameeinhei = a.nameeinhei;
             g.umEinheit = a.umEinheit;
             g.umNameeinheit = a.umNameeinheit;
-            g.Wert = a.Wert;
+            g.Wert = k >= 2 ? passenderWert(a.Wert) : a.Wert;
         }
     }
     zeigeseiten();

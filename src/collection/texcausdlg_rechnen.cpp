@@ -17,70 +17,33 @@
 #include "shell/tmainform.h"
 #include "shell/windowfactory.h"
 
-#include <QFontMetrics>
 #include <QLabel>
-#include <QMetaObject>
 #include <QPointer>
 #include <QScrollArea>
 #include <QTabWidget>
 #include <QToolButton>
 
 #include <algorithm>
-#include <limits>
 #include <vector>
 
 namespace {
 
-// The calculation window lives in a library the collection does not see; it
-// offers these two operations to other windows by name.
-constexpr const char* kZeileHinzufuegen = "zeilehinzufuegen";
-constexpr const char* kDirektModus = "DirektModus1Click";
-
-// Makes a display as high as the formula it shows and moves the formula's
-// top to the display's top margin, so that fractions and exponents are not
-// cut off at either edge.
-void hoeheAnpassen(Ttxtshape* s)
-{
-    constexpr int rand = 4;
-    const kolvar::MarkupLayout l = s->layout();
-    const int zellenhoehe = QFontMetrics(s->font()).height();
-    int oben = std::numeric_limits<int>::max();
-    int unten = std::numeric_limits<int>::min();
-    for (const kolvar::MarkupTextOp& t : l.texts) {
-        oben = std::min(oben, t.pos.y());
-        unten = std::max(unten, t.pos.y() + zellenhoehe);
-    }
-    for (const kolvar::MarkupLineOp& linie : l.lines) {
-        for (const QPoint& p : linie.points) {
-            oben = std::min(oben, p.y());
-            unten = std::max(unten, p.y() + 1);
-        }
-    }
-    for (const kolvar::MarkupEllipseOp& e : l.ellipses) {
-        oben = std::min(oben, e.top);
-        unten = std::max(unten, e.bottom);
-    }
-    if (oben > unten)
-        return;
-    s->setTextposy(s->Textposy() + rand - oben);
-    s->resize(s->width(), unten - oben + 2 * rand);
-}
 
 } // namespace
 
-QWidget* Texcausdlg::neuesProtokollfenster()
+kolvar::Protokollfenster* Texcausdlg::neuesProtokollfenster()
 {
     if (!MainForm)
         return nullptr;
     kolvar::Fenstervorgaben vorgaben;
     vorgaben.zahlenformat = zahlenformat;
-    QWidget* fenster = MainForm->fenster_erzeugen(kolvar::Fensterart::Rechnenfenster, vorgaben);
+    kolvar::Protokollfenster* fenster = MainForm->protokollfenster_erzeugen(vorgaben);
     if (!fenster)
         return nullptr;
     // The transcript is read line by line as the engine took it, so the
     // window must not be in program mode.
-    QMetaObject::invokeMethod(fenster, kDirektModus, Qt::DirectConnection);
-    fenster->show();
+    fenster->direktmodus_setzen();
+    fenster->fenster()->show();
     return fenster;
 }
 
@@ -91,20 +54,26 @@ void Texcausdlg::Rechne1Click()
     if (!rechenbar() || !projektliste)
         return;
 
-    // The transcript window is made before any value is looked at, so a run
-    // that stops early still leaves the steps it took.
-    QPointer<QWidget> protokollfenster;
-    if (protokollieren)
-        protokollfenster = neuesProtokollfenster();
-
+    // The transcript window opens with the first line the engine took, so a
+    // run that stops before it sends anything leaves no empty window, and one
+    // that stops later keeps the steps it took.
+    kolvar::Protokollfenster* ziel = nullptr;
+    QPointer<QWidget> zielfenster;
+    bool geoeffnet = false;
     kolvar::KeinProtokoll ohne;
-    kolvar::Zeilenprotokoll mit([&protokollfenster](const QString& zeile) {
-        if (protokollfenster)
-            QMetaObject::invokeMethod(protokollfenster.data(), kZeileHinzufuegen, Qt::DirectConnection,
-                                      Q_ARG(QString, zeile));
+    kolvar::Zeilenprotokoll mit([&](const QString& zeile) {
+        if (!geoeffnet) {
+            geoeffnet = true;
+            ziel = neuesProtokollfenster();
+            if (ziel)
+                zielfenster = ziel->fenster();
+        }
+        if (zielfenster)
+            ziel->zeile_anhaengen(zeile);
     });
-    berechnen(protokollfenster ? static_cast<kolvar::Rechenprotokoll&>(mit)
-                               : static_cast<kolvar::Rechenprotokoll&>(ohne));
+    kolvar::Rechenprotokoll& protokoll =
+        protokollieren ? static_cast<kolvar::Rechenprotokoll&>(mit) : static_cast<kolvar::Rechenprotokoll&>(ohne);
+    berechnen(protokoll);
 }
 
 bool Texcausdlg::berechnen(kolvar::Rechenprotokoll& protokoll)
@@ -148,10 +117,10 @@ void Texcausdlg::abellenkalkulation1Click()
         return;
     kolvar::Fenstervorgaben vorgaben;
     vorgaben.zahlenformat = zahlenformat;
-    QPointer<QWidget> fenster = MainForm->fenster_erzeugen(kolvar::Fensterart::Tabellenkalkulation, vorgaben);
-    kolvar::Tabellenblatt* blatt = kolvar::alsTabellenblatt(fenster);
+    kolvar::Tabellenblatt* blatt = MainForm->tabellenblatt_erzeugen(vorgaben);
     if (!blatt)
         return;
+    const QPointer<QWidget> fenster = blatt->fenster();
     protokollieren = true;
     blatt->setZahlenformat(zahlenformat);
     fenster->show();
@@ -198,13 +167,13 @@ void Texcausdlg::zeigebeispiel()
     // The lines stack below each other as high as their formulas are; the
     // labels stand level with the first line they belong to.
     constexpr int abstand = 6;
-    hoeheAnpassen(txtshape30);
+    txtshape30->senkrechtEinpassen(4);
     int y = txtshape30->geometry().bottom() + 1 + abstand;
     for (int i = 0; i < maxGroessen; ++i) {
         Ttxtshape* zeile = beispielzeilen[size_t(i)];
         if (zeile->isHidden())
             continue;
-        hoeheAnpassen(zeile);
+        zeile->senkrechtEinpassen(4);
         if (i <= 1) {
             QLabel* label = i == 0 ? Label5 : Label6;
             if (i == 1)

@@ -3,6 +3,7 @@
 #include "controls/markuppainter.h"
 
 #include <QEvent>
+#include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -141,6 +142,37 @@ kolvar::MarkupLayout Ttxtshape::layout() const
     const kolvar::QtMarkupMeasurer measurer(font());
     return kolvar::layoutMarkup(m_text, measurer, measurer.baseFont(),
                                 QPoint(m_textposx, m_textposy));
+}
+
+void Ttxtshape::senkrechtEinpassen(int rand, int mindesthoehe)
+{
+    const kolvar::QtMarkupMeasurer measurer(font());
+    const kolvar::MarkupLayout l = kolvar::layoutMarkup(m_text, measurer, measurer.baseFont(),
+                                                        QPoint(m_textposx, m_textposy));
+    // Every text counts with the cell of the base font, the highest any
+    // run of the formula has.
+    const int zelle = QFontMetrics(font()).height();
+    int oben = INT_MAX;
+    int unten = INT_MIN;
+    for (const kolvar::MarkupTextOp& t : l.texts) {
+        oben = std::min(oben, t.pos.y());
+        unten = std::max(unten, t.pos.y() + zelle);
+    }
+    for (const kolvar::MarkupLineOp& linie : l.lines) {
+        for (const QPoint& p : linie.points) {
+            oben = std::min(oben, p.y());
+            unten = std::max(unten, p.y() + 1);
+        }
+    }
+    for (const kolvar::MarkupEllipseOp& e : l.ellipses) {
+        oben = std::min(oben, e.top);
+        unten = std::max(unten, e.bottom);
+    }
+    if (oben > unten)
+        return; // nothing drawn: nothing to place
+    const int hoehe = std::max(unten - oben + 2 * rand, mindesthoehe);
+    setTextposy(m_textposy - oben + (hoehe - (unten - oben)) / 2);
+    resize(width(), hoehe);
 }
 
 void Ttxtshape::textChanged()

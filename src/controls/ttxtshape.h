@@ -75,6 +75,11 @@ public:
 
     // The formula as it is drawn now, with the display's own font.
     kolvar::MarkupLayout layout() const;
+    // Moves the formula up or down so that everything it draws (raised
+    // numerators, root bars) lies inside the display, rand pixels from its
+    // top and bottom, and makes the display that high, or mindesthoehe with
+    // the formula in the middle when that is more.
+    void senkrechtEinpassen(int rand, int mindesthoehe = 0);
 
 public slots:
     void StyleChanged();

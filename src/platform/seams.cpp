@@ -1,13 +1,18 @@
 #include "platform/seams.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDesktopServices>
 #include <QDialog>
+#include <QDialogButtonBox>
 #include <QElapsedTimer>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDialog>
 #include <QFontMetrics>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPixmap>
@@ -17,6 +22,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QUrl>
+#include <QVBoxLayout>
 
 #include <chrono>
 
@@ -205,7 +211,11 @@ QString getFolderName(QWidget* parent, const QString& caption, const QString& st
 {
     return seams().folderName(parent, caption, start);
 }
-bool chooseFont(QWidget* parent, QFont& font) { return seams().chooseFont(parent, font); }
+bool chooseFont(QWidget* parent, QFont& font) { return seams().chooseFont(parent, font, nullptr); }
+bool chooseFont(QWidget* parent, QFont& font, QColor& colour)
+{
+    return seams().chooseFont(parent, font, &colour);
+}
 int runDialog(QDialog& dialog) { return seams().runDialog(dialog); }
 bool openDocument(const QString& target, const QString& workingDirectory)
 {
@@ -292,10 +302,81 @@ QString QtSeams::folderName(QWidget* parent, const QString& caption, const QStri
                                              QFileDialog::ShowDirsOnly | QFileDialog::DontUseNativeDialog);
 }
 
-bool QtSeams::chooseFont(QWidget* parent, QFont& font)
+namespace {
+
+// The colours a font dialog offers for text, named as the person knows them.
+const std::pair<const char*, QColor> kTextColours[] = {
+    {"Schwarz", QColor(0, 0, 0)},         {"Kastanienbraun", QColor(128, 0, 0)},
+    {"Grün", QColor(0, 128, 0)},          {"Oliv", QColor(128, 128, 0)},
+    {"Marineblau", QColor(0, 0, 128)},    {"Violett", QColor(128, 0, 128)},
+    {"Blaugrün", QColor(0, 128, 128)},    {"Grau", QColor(128, 128, 128)},
+    {"Silber", QColor(192, 192, 192)},    {"Rot", QColor(255, 0, 0)},
+    {"Hellgrün", QColor(0, 255, 0)},      {"Gelb", QColor(255, 255, 0)},
+    {"Blau", QColor(0, 0, 255)},          {"Fuchsie", QColor(255, 0, 255)},
+    {"Aqua", QColor(0, 255, 255)},        {"Weiß", QColor(255, 255, 255)},
+};
+
+QIcon colourIcon(const QColor& colour)
+{
+    QPixmap swatch(24, 14);
+    swatch.fill(colour);
+    QPainter p(&swatch);
+    p.setPen(Qt::darkGray);
+    p.drawRect(0, 0, swatch.width() - 1, swatch.height() - 1);
+    return QIcon(swatch);
+}
+
+// Qt's font dialog with a colour choice below it, as one dialog.
+bool runFontAndColourDialog(QWidget* parent, QFont& font, QColor& colour)
+{
+    QDialog box(parent);
+    box.setWindowTitle(QStringLiteral("Schriftart"));
+    auto* fonts = new QFontDialog(font, &box);
+    fonts->setOptions(QFontDialog::NoButtons | QFontDialog::DontUseNativeDialog);
+    fonts->setWindowFlags(Qt::Widget);
+    fonts->setSizeGripEnabled(false);
+    auto* colours = new QComboBox(&box);
+    colours->setObjectName(QStringLiteral("Farbe"));
+    for (const auto& [name, c] : kTextColours)
+        colours->addItem(colourIcon(c), QString::fromUtf8(name), c);
+    int current = colours->findData(colour.toRgb());
+    if (current < 0) {
+        // A colour from a file keeps its place, even if it has no name here.
+        colours->addItem(colourIcon(colour), QStringLiteral("Benutzerdefiniert"), colour);
+        current = colours->count() - 1;
+    }
+    colours->setCurrentIndex(current);
+    auto* label = new QLabel(QStringLiteral("&Farbe:"), &box);
+    label->setBuddy(colours);
+    auto* buttons = new QDialogButtonBox(&box);
+    buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole)->setDefault(true);
+    buttons->addButton(QStringLiteral("Abbrechen"), QDialogButtonBox::RejectRole);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &box, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &box, &QDialog::reject);
+
+    auto* colourRow = new QHBoxLayout;
+    colourRow->addWidget(label);
+    colourRow->addWidget(colours);
+    colourRow->addStretch(1);
+    auto* layout = new QVBoxLayout(&box);
+    layout->addWidget(fonts, 1);
+    layout->addLayout(colourRow);
+    layout->addWidget(buttons);
+    if (box.exec() != QDialog::Accepted)
+        return false;
+    font = fonts->currentFont();
+    colour = colours->currentData().value<QColor>();
+    return true;
+}
+
+} // namespace
+
+bool QtSeams::chooseFont(QWidget* parent, QFont& font, QColor* colour)
 {
     if (nobodyToAsk("font dialog", font.family()))
         return false;
+    if (colour)
+        return runFontAndColourDialog(parent, font, *colour);
     bool ok = false;
     const QFont chosen = QFontDialog::getFont(&ok, font, parent);
     if (ok)
@@ -485,12 +566,16 @@ QString ScriptedSeams::folderName(QWidget*, const QString& caption, const QStrin
     return takeOr(m_folder, QString());
 }
 
-bool ScriptedSeams::chooseFont(QWidget*, QFont& font)
+bool ScriptedSeams::chooseFont(QWidget*, QFont& font, QColor* colour)
 {
+    fontColours.push_back(colour ? *colour : QColor());
     if (m_fonts.empty())
         return false;
-    font = m_fonts.front();
+    const auto [chosenFont, chosenColour] = m_fonts.front();
     m_fonts.pop_front();
+    font = chosenFont;
+    if (colour && chosenColour.isValid())
+        *colour = chosenColour;
     return true;
 }
 

@@ -5,6 +5,7 @@
 // goes through one interface. The program runs with the Qt implementation;
 // tests install ScriptedSeams, which records every request and answers from
 // queues, so no test ever sits in a modal loop.
+#include <QColor>
 #include <QFont>
 #include <QString>
 #include <QStringList>
@@ -13,6 +14,7 @@
 #include <deque>
 #include <functional>
 #include <random>
+#include <utility>
 #include <vector>
 
 class QDialog;
@@ -59,8 +61,10 @@ public:
     virtual QString openFileName(QWidget* parent, const FileDialogRequest& request) = 0;
     virtual QString saveFileName(QWidget* parent, const FileDialogRequest& request) = 0;
     virtual QString folderName(QWidget* parent, const QString& caption, const QString& start) = 0;
-    // Font dialog preset with font; true and font changed on OK.
-    virtual bool chooseFont(QWidget* parent, QFont& font) = 0;
+    // Font dialog preset with font; true and font changed on OK. With a
+    // colour, the dialog offers the text colour beside the font, preset
+    // with it, and changes it on OK as well.
+    virtual bool chooseFont(QWidget* parent, QFont& font, QColor* colour) = 0;
 
     // Shows dialog modally and returns its result (QDialog::Accepted/Rejected
     // or the value given to done()).
@@ -114,6 +118,7 @@ QString getOpenFileName(QWidget* parent, const FileDialogRequest& request);
 QString getSaveFileName(QWidget* parent, const FileDialogRequest& request);
 QString getFolderName(QWidget* parent, const QString& caption, const QString& start = QString());
 bool chooseFont(QWidget* parent, QFont& font);
+bool chooseFont(QWidget* parent, QFont& font, QColor& colour);
 int runDialog(QDialog& dialog);
 bool openDocument(const QString& target, const QString& workingDirectory = QString());
 bool printWidget(QWidget& widget, bool withDialog);
@@ -135,7 +140,7 @@ public:
     QString openFileName(QWidget* parent, const FileDialogRequest& request) override;
     QString saveFileName(QWidget* parent, const FileDialogRequest& request) override;
     QString folderName(QWidget* parent, const QString& caption, const QString& start) override;
-    bool chooseFont(QWidget* parent, QFont& font) override;
+    bool chooseFont(QWidget* parent, QFont& font, QColor* colour) override;
     int runDialog(QDialog& dialog) override;
     bool openDocument(const QString& target, const QString& workingDirectory) override;
     bool printWidget(QWidget& widget, bool withDialog) override;
@@ -185,7 +190,11 @@ public:
     void answerOpen(const QString& path) { m_open.push_back(path); }
     void answerSave(const QString& path) { m_save.push_back(path); }
     void answerFolder(const QString& path) { m_folder.push_back(path); }
-    void answerFont(const QFont& font) { m_fonts.push_back(font); }
+    // An invalid colour leaves the colour as the dialog was given it.
+    void answerFont(const QFont& font, const QColor& colour = QColor())
+    {
+        m_fonts.push_back({font, colour});
+    }
     void answerDialog(int result, std::function<void(QDialog&)> act = {})
     {
         m_dialogs.push_back(DialogScript{result, std::move(act)});
@@ -206,6 +215,8 @@ public:
     std::vector<Message> questions;
     std::vector<FileRequest> fileRequests;
     QStringList dialogsRun;   // objectName of every dialog run
+    // The colour every font dialog was preset with; invalid when it offered none.
+    std::vector<QColor> fontColours;
     QStringList documentsOpened; // target, then working directory, per call
     std::vector<Print> prints;
     int beeps = 0;
@@ -223,7 +234,7 @@ public:
     QString openFileName(QWidget* parent, const FileDialogRequest& request) override;
     QString saveFileName(QWidget* parent, const FileDialogRequest& request) override;
     QString folderName(QWidget* parent, const QString& caption, const QString& start) override;
-    bool chooseFont(QWidget* parent, QFont& font) override;
+    bool chooseFont(QWidget* parent, QFont& font, QColor* colour) override;
     int runDialog(QDialog& dialog) override;
     bool openDocument(const QString& target, const QString& workingDirectory) override;
     bool printWidget(QWidget& widget, bool withDialog) override;
@@ -237,7 +248,7 @@ public:
 private:
     std::deque<bool> m_yesNo;
     std::deque<QString> m_open, m_save, m_folder;
-    std::deque<QFont> m_fonts;
+    std::deque<std::pair<QFont, QColor>> m_fonts;
     std::deque<DialogScript> m_dialogs;
     std::deque<bool> m_printAnswers, m_openAnswers;
     std::deque<int> m_randoms;

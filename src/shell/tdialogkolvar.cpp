@@ -1,5 +1,6 @@
 #include "shell/tdialogkolvar.h"
 
+#include "engine/durchgaenge.h"
 #include "engine/helpers.h"
 #include "engine/tfktbaum.h"
 #include "platform/numbers.h"
@@ -9,6 +10,8 @@
 #include "shell/screenplacement.h"
 #include "shell/tzahlenform.h"
 
+#include <QCoreApplication>
+#include <QFocusEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -20,8 +23,11 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include <string>
+#include <utility>
+#include <vector>
+
 Tdialogkolvar* dialogkolvar = nullptr;
-Tfktbaum* projektliste = nullptr;
 
 namespace {
 
@@ -71,9 +77,6 @@ Tdialogkolvar::Tdialogkolvar(QWidget* parent)
     setWindowTitle(QStringLiteral("Projektkolvarn bearbeiten"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
 
-    // The list lives exactly as long as this dialog.
-    projektliste = new Tfktbaum();
-
     PageControl1 = new QTabWidget(this);
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
     PageControl1->setDocumentMode(true);
@@ -87,6 +90,7 @@ Tdialogkolvar::Tdialogkolvar(QWidget* parent)
     Edit1->setObjectName(QStringLiteral("Edit1"));
     Edit1->setMaxLength(255);
     Edit1->setToolTip(QStringLiteral("Geben Sie einen mathm. Ausdruck ein"));
+    Edit1->installEventFilter(this);
     definieren = knopf(QStringLiteral("definieren"), QStringLiteral("Definieren"), TabSheet1);
     eingabe->addWidget(Edit1, 1);
     eingabe->addWidget(definieren);
@@ -99,6 +103,9 @@ Tdialogkolvar::Tdialogkolvar(QWidget* parent)
     for (int i = 0; i < beschriftungen.size(); ++i) {
         auto* t = knopf(QStringLiteral("Taste%1").arg(i + 1), beschriftungen[i], TabSheet1);
         t->setFixedSize(34, 28);
+        // A key of the pad must leave the focus, and so the selection, in
+        // the edit line: it replaces what is selected there.
+        t->setFocusPolicy(Qt::NoFocus);
         tasten.append(t);
         tastenraster->addWidget(t, i / 5, i % 5);
         connect(t, &QPushButton::clicked, this, [this, t] { Button18Click(t->text()); });
@@ -209,11 +216,7 @@ Tdialogkolvar::Tdialogkolvar(QWidget* parent)
     connect(BitBtn2, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-Tdialogkolvar::~Tdialogkolvar()
-{
-    delete projektliste;
-    projektliste = nullptr;
-}
+Tdialogkolvar::~Tdialogkolvar() = default;
 
 void Tdialogkolvar::showEvent(QShowEvent* event)
 {
@@ -273,8 +276,35 @@ void Tdialogkolvar::definierenClick()
     Edit1->setFocus();
 }
 
+bool Tdialogkolvar::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == Edit1 && event->type() == QEvent::FocusOut) {
+        // The edit drops its selection with the focus (a click into the
+        // function list takes it); a pick there still replaces it.
+        m_auswahl.text = Edit1->text();
+        m_auswahl.start = Edit1->hasSelectedText() ? Edit1->selectionStart() : Edit1->cursorPosition();
+        m_auswahl.laenge = int(Edit1->selectedText().size());
+    } else if (watched == Edit1 && event->type() == QEvent::FocusIn) {
+        // Reached with Tab, the line is edited where it was left, not
+        // selected as a whole and overwritten by the next key.
+        const auto grund = static_cast<QFocusEvent*>(event)->reason();
+        if (grund == Qt::TabFocusReason || grund == Qt::BacktabFocusReason) {
+            QFocusEvent ohneAuswahl(QEvent::FocusIn, Qt::OtherFocusReason);
+            QCoreApplication::sendEvent(Edit1, &ohneAuswahl);
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
 void Tdialogkolvar::einfuegen(const QString& text, int rueck)
 {
+    if (!Edit1->hasFocus() && Edit1->text() == m_auswahl.text) {
+        if (m_auswahl.laenge > 0)
+            Edit1->setSelection(m_auswahl.start, m_auswahl.laenge);
+        else
+            Edit1->setCursorPosition(m_auswahl.start);
+    }
     Edit1->setFocus();
     Edit1->insert(text); // replaces a selection, else inserts at the caret
     Edit1->setCursorPosition(Edit1->cursorPosition() - rueck);
@@ -368,19 +398,47 @@ void Tdialogkolvar::BitBtn8Click()
 
 void Tdialogkolvar::ExcludeBtnClick()
 {
+    // Walked from the last line up; every selected line leaves the import
+    // list, accepted or not.
+    std::vector<std::pair<int, QString>> zeilen;
     for (int i = listbox2->count() - 1; i >= 0; --i) {
         if (!listbox2->item(i)->isSelected())
             continue;
-        definiereZeile(listbox2->item(i)->text());
+        zeilen.emplace_back(i + 1, listbox2->item(i)->text());
         delete listbox2->takeItem(i);
     }
-    listen_aktualisieren();
+    importieren(zeilen);
 }
 
 void Tdialogkolvar::ExAllBtnClick()
 {
+    std::vector<std::pair<int, QString>> zeilen;
     for (int i = 0; i < listbox2->count(); ++i)
-        definiereZeile(listbox2->item(i)->text());
+        zeilen.emplace_back(i + 1, listbox2->item(i)->text());
+    importieren(zeilen);
+}
+
+void Tdialogkolvar::importieren(const std::vector<std::pair<int, QString>>& zeilen)
+{
+    // A saved list holds its formulas in the order they were first defined,
+    // so a line may use a name that only a later line defines: the lines go
+    // in passes, and only what never becomes definable is reported, each
+    // with its place in the import list.
+    std::vector<std::string> texte;
+    texte.reserve(zeilen.size());
+    for (const auto& zeile : zeilen)
+        texte.push_back(zeile.second.toStdString());
+    std::vector<std::size_t> offen;
+    if (projektliste)
+        offen = kolvar::definiere_in_durchgaengen(*projektliste, texte);
+    else
+        for (std::size_t i = 0; i < zeilen.size(); ++i)
+            offen.push_back(i);
+    for (std::size_t i : offen) {
+        const auto& [nummer, text] = zeilen[i];
+        kolvar::showMessage(kFehlerhafterAusdruck
+                            + QStringLiteral(" in Zeile %1: %2").arg(QString::number(nummer), text));
+    }
     listen_aktualisieren();
 }
 

@@ -1,11 +1,15 @@
 #pragma once
-// The project-formula editor. It owns the one global list of project
-// formulas, projektliste, which every calculator of the program shares: the
-// list is made with the dialog at start-up and freed with it at the end, so
-// it outlives every window that uses it. Here the user types, picks,
-// imports, exports, evaluates and deletes project formulas.
+// The project-formula editor: here the user types, picks, imports, exports,
+// evaluates and deletes the project formulas of projektliste, the one list
+// that every calculator shares. The dialog works on the list; the program
+// object owns it (shell/projektliste.h).
+#include "shell/projektliste.h"
+
 #include <QDialog>
 #include <QString>
+
+#include <utility>
+#include <vector>
 
 class QGroupBox;
 class QLabel;
@@ -73,18 +77,27 @@ public slots:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // Hands one definition to the list; "Fehlerhafter Ausdruck" when refused.
     bool definiereZeile(const QString& zeile);
+    // Defines import lines (their line number in the import list, their
+    // text) in passes and reports each line that still fails.
+    void importieren(const std::vector<std::pair<int, QString>>& zeilen);
     // Replaces Edit1's selection by text and puts the caret rueck characters
     // before the end of the inserted text.
     void einfuegen(const QString& text, int rueck);
 
     QString m_verzeichnis;
     bool m_centred = false;
+    // Edit1's text and selection (or caret) when it last lost the focus.
+    struct {
+        QString text;
+        int start = 0;
+        int laenge = 0;
+    } m_auswahl;
 };
 
-// The shared instance, created at start-up, and the project-formula list it owns.
+// The shared instance, created at start-up.
 extern Tdialogkolvar* dialogkolvar;
-extern Tfktbaum* projektliste;

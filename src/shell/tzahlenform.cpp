@@ -13,6 +13,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QStyle>
 #include <QVBoxLayout>
 
@@ -137,6 +138,12 @@ Tzahlenform::Tzahlenform(QWidget* parent)
 
     connect(FormatEdit, &QLineEdit::textChanged, this, &Tzahlenform::FormatEditChange);
     connect(FormatEditListe, &QListWidget::itemClicked, this, &Tzahlenform::presetClicked);
+    // A keyboard user takes a preset as a click does: moving with the arrow
+    // keys fills the edit line (the list follows typed presets with its
+    // signals blocked, so only the person's moves arrive here), and Enter
+    // takes the preset before the dialog's OK acts on it.
+    connect(FormatEditListe, &QListWidget::currentRowChanged, this, &Tzahlenform::presetClicked);
+    connect(FormatEditListe, &QListWidget::activated, this, &Tzahlenform::presetClicked);
     connect(BitBtn1, &QPushButton::clicked, this, &Tzahlenform::BitBtn1Click);
     connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
     connect(BitBtn3, &QPushButton::clicked, this, &Tzahlenform::BitBtn3Click);
@@ -182,7 +189,10 @@ void Tzahlenform::FormatEditChange()
     const QString muster = FormatEdit->text();
     // Like a simple combo box, the list follows a typed preset.
     const QList<QListWidgetItem*> gleich = FormatEditListe->findItems(muster, Qt::MatchExactly);
-    FormatEditListe->setCurrentItem(gleich.isEmpty() ? nullptr : gleich.first());
+    {
+        const QSignalBlocker folgt(FormatEditListe);
+        FormatEditListe->setCurrentItem(gleich.isEmpty() ? nullptr : gleich.first());
+    }
 
     Form->clear();
     for (int i = 0; i < Unform->count(); ++i) {

@@ -21,4 +21,14 @@ QWidget* FensterRegister::erzeugen(Fensterart art, const std::optional<Fenstervo
     return it == m_erzeuger.end() ? nullptr : it->second(vorgaben);
 }
 
+Protokollfenster* FensterRegister::protokollfenster(QWidget* fenster) const
+{
+    return fenster && m_protokollzugang ? m_protokollzugang(fenster) : nullptr;
+}
+
+Tabellenblatt* FensterRegister::tabellenblatt(QWidget* fenster) const
+{
+    return fenster && m_tabellenzugang ? m_tabellenzugang(fenster) : nullptr;
+}
+
 } // namespace kolvar

@@ -97,6 +97,13 @@ QColor schriftfarbe(int farbwert)
     return QColor(farbwert & 0xFF, (farbwert >> 8) & 0xFF, (farbwert >> 16) & 0xFF);
 }
 
+int farbwert(const QColor& farbe, int bisher)
+{
+    if (farbe == schriftfarbe(bisher))
+        return bisher;
+    return farbe.red() | (farbe.green() << 8) | (farbe.blue() << 16);
+}
+
 } // namespace kolvar
 
 void TEditForm::setSchrift(const QFont& font, int farbwert)
@@ -290,12 +297,13 @@ void TEditForm::ffnen1Click()
 
 void TEditForm::Neu1Click()
 {
-    TEditForm* fenster = neuesFenster();
+    TEditForm* fenster = neuesFenster(kolvar::Zugehoerigkeit::Erzeuger);
+    if (!fenster)
+        return;
     if (zahlenform) {
         fenster->zahlenformat = zahlenform->zahlenformat;
         fenster->winkelmodus = zahlenform->winkelmodus;
     }
-    m_eigene.append(fenster);
     fenster->show();
 }
 
@@ -337,8 +345,9 @@ void TEditForm::Allesauswhlen1Click()
 void TEditForm::Schriftwhlen1Click()
 {
     QFont schrift = Memo1->font();
-    if (kolvar::chooseFont(this, schrift))
-        setSchrift(schrift, m_farbwert);
+    QColor farbe = kolvar::schriftfarbe(m_farbwert);
+    if (kolvar::chooseFont(this, schrift, farbe))
+        setSchrift(schrift, kolvar::farbwert(farbe, m_farbwert));
     raender_setzen();
 }
 

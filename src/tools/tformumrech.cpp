@@ -2,6 +2,7 @@
 
 #include "controls/textendedit.h"
 #include "controls/ttxtshape.h"
+#include "engine/kuerzestezahl.h"
 #include "engine/tfktbaum.h"
 #include "platform/datatable.h"
 #include "platform/numbers.h"
@@ -485,6 +486,8 @@ void Tformumrech::ergebnis_leeren()
     Edit1->clear();
     Edit2->clear();
     Edit3->clear();
+    for (QString& zeile : m_angezeigt)
+        zeile.clear();
     txtshape1->setText(QString());
 }
 
@@ -510,9 +513,17 @@ bool Tformumrech::rechne_um()
     const QString fmt = zahlenformat();
     const long double v = extendEdit1->Value();
     const long double w = v * faktor;
-    Edit1->setText(variable + QStringLiteral("=") + kolvar::formatFloat(fmt, faktor));
-    Edit2->setText(QStringLiteral("wert1 =") + kolvar::formatFloat(fmt, v));
-    Edit3->setText(QStringLiteral("wert2 =") + kolvar::formatFloat(fmt, w));
+    const QString anfang[3] = {variable + QStringLiteral("="), QStringLiteral("wert1 ="),
+                               QStringLiteral("wert2 =")};
+    const long double werte[3] = {faktor, v, w};
+    QLineEdit* edits[3] = {Edit1, Edit2, Edit3};
+    for (int i = 0; i < 3; ++i) {
+        // The edits show the values in the chosen format; what "Definieren"
+        // hands to the engine is the value itself, not its rounded picture.
+        edits[i]->setText(anfang[i] + kolvar::formatFloat(fmt, werte[i]));
+        m_angezeigt[i] = edits[i]->text();
+        m_genau[i] = anfang[i] + QString::fromStdString(kolvar::kuerzeste_zahl(werte[i]));
+    }
     txtshape1->setText(extendEdit1->text() + QStringLiteral(" ") + symbole[vonindex] +
                        QStringLiteral(" = ") + kolvar::formatFloat(fmt, w) + QStringLiteral(" ") +
                        symbole[inindex]);
@@ -551,8 +562,11 @@ void Tformumrech::BitBtn4Click()
 {
     // Each line goes to the engine whole: a line it cannot take is refused
     // there, never shortened into another number.
-    for (QLineEdit* edit : {Edit1, Edit2, Edit3}) {
-        std::string zeile = edit->text().toStdString();
+    QLineEdit* edits[3] = {Edit1, Edit2, Edit3};
+    for (int i = 0; i < 3; ++i) {
+        // A line the person changed by hand is defined as it stands.
+        const QString text = edits[i]->text();
+        std::string zeile = (text == m_angezeigt[i] ? m_genau[i] : text).toStdString();
         long double y = 0;
         if (!projektliste || !projektliste->untersuche(zeile, y))
             kolvar::showMessage(QStringLiteral("Fehler bei der Kolvareingabe!"));
@@ -610,7 +624,7 @@ void Tformumrech::BitBtn6Click()
         m_gruppe->setFileName(pfad);
         ok = m_gruppe->createDataSet({{QStringLiteral("Stoff"), kolvar::FieldType::String, 30},
                                       {QStringLiteral("Einheit"), kolvar::FieldType::String, 25},
-                                      {QStringLiteral("Faktor"), kolvar::FieldType::String, 15}}) &&
+                                      {QStringLiteral("Faktor"), kolvar::FieldType::String, 30}}) &&
              m_gruppe->saveToFile(pfad);
     }
     if (!ok) {

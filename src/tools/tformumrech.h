@@ -129,6 +129,10 @@ private:
     kolvar::DataTable* m_gruppe = nullptr;
     kolvar::TableGridModel* m_masterModell = nullptr;
     kolvar::TableGridModel* m_gruppenModell = nullptr;
+    // The three lines of "Definieren" as rechne_um showed them and as they
+    // are defined: the value with its full precision.
+    QString m_angezeigt[3];
+    QString m_genau[3];
     // The master row the group table followed last (row and file name).
     int m_gefolgtZeile = -1;
     QString m_gefolgtDatei;

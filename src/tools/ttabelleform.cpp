@@ -630,6 +630,8 @@ void registriereTabellenkalkulation(FensterRegister& fensterregister)
                                   tabelleform = fenster;
                                   return fenster;
                               });
+    fensterregister.tabellenzugang_eintragen(
+        [](QWidget* fenster) -> Tabellenblatt* { return qobject_cast<Ttabelleform*>(fenster); });
 }
 
 } // namespace kolvar

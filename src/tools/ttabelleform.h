@@ -170,6 +170,7 @@ public:
     QString auswahltext() const;
 
     // --- for other windows ----------------------------------------------------------
+    QWidget* fenster() override { return this; }
     void setZahlenformat(const QString& format) override { zahlenformat = format; }
     void setSpaltenbreite(int spalte, int breite) override;
     void setAnzeige(int spalte, int zeile, const QString& text) override;

@@ -13,6 +13,7 @@
 #include "tools/tabellenmodell.h"
 #include "tools/tabellenrechnung.h"
 #include "tools/teinffordlg.h"
+#include "tools/teditform.h"
 #include "tools/texpfordlg.h"
 #include "tools/tsummedlg.h"
 #include "tools/ttaboptiondlg.h"
@@ -218,8 +219,9 @@ void Ttabelleform::ZahlenClick()
 void Ttabelleform::SetFont()
 {
     QFont schrift = StringGrid1->font();
-    if (kolvar::chooseFont(this, schrift))
-        setSchrift(schrift, m_farbwert);
+    QColor farbe = kolvar::schriftfarbe(m_farbwert);
+    if (kolvar::chooseFont(this, schrift, farbe))
+        setSchrift(schrift, kolvar::farbwert(farbe, m_farbwert));
 }
 
 void Ttabelleform::zoom(int zaehler, int nenner)

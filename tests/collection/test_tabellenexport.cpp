@@ -27,6 +27,7 @@ using kolvar::Rechengroesse;
 // inputs (both grids) against comments (value grid only).
 class Blatt : public kolvar::Tabellenblatt {
 public:
+    QWidget* fenster() override { return nullptr; }
     void setZahlenformat(const QString&) override {}
     void setSpaltenbreite(int, int) override {}
     void setAnzeige(int spalte, int zeile, const QString& text) override { zellen[name(spalte, zeile)] = text; }

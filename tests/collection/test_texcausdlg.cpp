@@ -2,9 +2,12 @@
 // commands, over the small test collection.
 #include "formelfixture.h"
 
+#include "engine/tfktbaum.h"
+#include "shell/tdialogkolvar.h"
 #include "shell/tmainform.h"
 #include "shell/tzahlenform.h"
 #include "shell/windowfactory.h"
+#include "controls/textendedit.h"
 
 #include <QAction>
 #include <QApplication>
@@ -13,6 +16,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QScrollArea>
+#include <QSignalSpy>
 #include <QTabWidget>
 #include <QTest>
 #include <QToolButton>
@@ -376,6 +380,48 @@ TEST_F(Fixture, CommandsFollowTheSelectionAndTheCalculationLine)
         else
             EXPECT_FALSE(qobject_cast<QWidget*>(o)->isEnabled()) << name;
     }
+}
+
+TEST_F(Fixture, ShortcutsWinOverTheKeysOfEveryEdit)
+{
+    Tfktbaum liste;
+    projektliste = &liste;
+    w->show();
+    w->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w));
+    const struct {
+        QAction* befehl;
+        QKeyCombination taste;
+    } befehle[] = {
+        {w->Seitekopieren1, Qt::CTRL | Qt::Key_S}, {w->Inhalt1, Qt::CTRL | Qt::Key_I},
+        {w->SeiteKolvar1, Qt::CTRL | Qt::Key_F},   {w->SeiteRechnung1, Qt::CTRL | Qt::Key_R},
+        {w->SeiteBeispiel1, Qt::CTRL | Qt::Key_G}, {w->NchsteKolvar2, Qt::CTRL | Qt::Key_N},
+        {w->VorhergehendeKolvar2, Qt::CTRL | Qt::Key_H}, {w->Umformen2, Qt::CTRL | Qt::Key_U},
+        {w->Rechne1, QKeyCombination(Qt::Key_F10)},
+    };
+    for (QLineEdit* edit : {w->Edit1, static_cast<QLineEdit*>(w->extendEdits[1]),
+                            static_cast<QLineEdit*>(w->extendEdits[2]),
+                            static_cast<QLineEdit*>(w->extendEdits[3])}) {
+        for (const auto& b : befehle) {
+            SCOPED_TRACE(edit->objectName().toStdString() + " " + b.befehl->objectName().toStdString());
+            // Every command is available: a formula calculated on the page "Rechnung".
+            waehle("Mechanik", "Bewegung", "Geschwindigkeit");
+            if (!w->Inhalt1->isChecked())
+                w->Inhalt1->trigger();
+            w->extendEdits[2]->setText("6");
+            w->extendEdits[3]->setText("3");
+            w->Seite2btnClick();
+            w->Rechne1Click();
+            ASSERT_TRUE(b.befehl->isEnabled());
+            edit->setFocus();
+            ASSERT_TRUE(edit->hasFocus());
+            edit->setText("12");
+            QSignalSpy ausgeloest(b.befehl, &QAction::triggered);
+            QTest::keyClick(edit, b.taste.key(), b.taste.keyboardModifiers());
+            EXPECT_EQ(ausgeloest.count(), 1);
+        }
+    }
+    projektliste = nullptr;
 }
 
 TEST_F(Fixture, PagesAreSwitchedByMenuAndButtons)

@@ -8,6 +8,7 @@
 #include <QDirIterator>
 #include <QFileInfo>
 #include <QFocusEvent>
+#include <QFontMetrics>
 #include <QTest>
 #include <QScrollArea>
 #include <QTabWidget>
@@ -364,14 +365,9 @@ TEST_F(Fixture, WindowsShareTheTableButKeepTheirOwnFormula)
     delete zweites.data();
 }
 
-// A formula of the shipped collection with a fraction, a Greek symbol, unit
-// choices and a JPEG picture, on a copy of the shipped program directory; the
-// pictures of both pages are written to the build folder to be looked at.
-TEST(ShippedFormula, LoadsWholeAndIsPictured)
+// A copy of the shipped program directory in dir.
+void kopiereProgrammverzeichnis(const QTemporaryDir& dir)
 {
-    kolvar::ScriptedSeams seams;
-    kolvar::SeamsGuard guard(seams);
-    QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     QDirIterator it(testpaths::shippedData(), QDir::Files, QDirIterator::Subdirectories);
     while (it.hasNext()) {
@@ -380,6 +376,17 @@ TEST(ShippedFormula, LoadsWholeAndIsPictured)
         QDir().mkpath(QFileInfo(ziel).absolutePath());
         ASSERT_TRUE(QFile::copy(quelle, ziel)) << ziel.toStdString();
     }
+}
+
+// A formula of the shipped collection with a fraction, a Greek symbol, unit
+// choices and a JPEG picture, on a copy of the shipped program directory; the
+// pictures of both pages are written to the build folder to be looked at.
+TEST(ShippedFormula, LoadsWholeAndIsPictured)
+{
+    kolvar::ScriptedSeams seams;
+    kolvar::SeamsGuard guard(seams);
+    QTemporaryDir dir;
+    kopiereProgrammverzeichnis(dir);
     const QString verzeichnis = dir.path() + QStringLiteral("/");
     TDatadlg daten;
     Datadlg = &daten;
@@ -425,6 +432,58 @@ TEST(ShippedFormula, LoadsWholeAndIsPictured)
         w.Seite2btnClick();
         QCoreApplication::processEvents();
         EXPECT_TRUE(w.grab().save(testpaths::buildDir() + QStringLiteral("/formelfenster_eingaben.png")));
+    }
+    Datadlg = nullptr;
+}
+
+// Every formula of the shipped collection, in every rearrangement, shows
+// whole in the window's header: raised numerators and the bars of roots
+// drawn over fractions stay inside the formula display, and the
+// rearrangement buttons stand below it.
+TEST(ShippedFormula, EveryHeaderShowsItsWholeFormula)
+{
+    kolvar::ScriptedSeams seams;
+    kolvar::SeamsGuard guard(seams);
+    QTemporaryDir dir;
+    kopiereProgrammverzeichnis(dir);
+    TDatadlg daten;
+    Datadlg = &daten;
+    daten.initialisieren(dir.path() + QStringLiteral("/"));
+    QList<QStringList> formeln;
+    for (daten.table2->first(); !daten.table2->eof(); daten.table2->next()) {
+        const QStringList f{daten.table2->value("GEBIET"), daten.table2->value("THEMA"),
+                            daten.table2->value("INHALT")};
+        if (formeln.isEmpty() || formeln.last() != f)
+            formeln << f;
+    }
+    ASSERT_GT(formeln.size(), 100);
+    {
+        Texcausdlg w;
+        w.verzeichnis = dir.path() + QStringLiteral("/");
+        for (const QStringList& f : formeln) {
+            w.gebiet = f[0];
+            w.thema = f[1];
+            w.inhalt = f[2];
+            w.baumauswahl();
+            for (int r = 0; r < w.umformanzahl; ++r, w.umform()) {
+                const Ttxtshape* s = w.txtshape31;
+                const kolvar::MarkupLayout l = s->layout();
+                int oben = s->height(), unten = 0;
+                for (const kolvar::MarkupTextOp& t : l.texts) {
+                    oben = std::min(oben, t.pos.y());
+                    unten = std::max(unten, t.pos.y() + QFontMetrics(s->font()).height());
+                }
+                for (const kolvar::MarkupLineOp& linie : l.lines)
+                    for (const QPoint& p : linie.points) {
+                        oben = std::min(oben, p.y());
+                        unten = std::max(unten, p.y() + 1);
+                    }
+                EXPECT_GE(oben, 0) << s->text().toStdString();
+                EXPECT_LE(unten, s->height()) << s->text().toStdString();
+                EXPECT_LT(s->geometry().bottom(), w.Panel6->y()) << s->text().toStdString();
+                EXPECT_LE(w.Panel6->geometry().bottom(), w.Panel3->height()) << s->text().toStdString();
+            }
+        }
     }
     Datadlg = nullptr;
 }

@@ -7,6 +7,7 @@
 
 #include "collection/beispielseite.h"
 #include "controls/textendedit.h"
+#include "engine/helpers.h"
 #include "engine/tfktbaum.h"
 #include "shell/tdialogkolvar.h"
 
@@ -262,6 +263,28 @@ TEST_F(Rechnen, ValueEditsTakeThirtyCharactersButTheResultIsKeptWhole)
     EXPECT_EQ(w->extendEdit1->text(), erwartet);
     EXPECT_EQ(w->groessen[1].Wert, erwartet);
     EXPECT_EQ(w->txtshape30->text(), "v=\\f(1m;4s) = " + erwartet + " \\f(m;s)");
+}
+
+TEST_F(Rechnen, ALongResultCarriedIntoAValueEditKeepsItsValue)
+{
+    waehle("Mechanik", "Bewegung", "Geschwindigkeit");
+    tippe(2, "1");
+    tippe(3, "3");
+    w->zahlenformat = QStringLiteral("0.") + QString(40, u'0');
+    w->Speedrechne->click();
+    const QString lang = w->extendEdit1->text();
+    ASSERT_GT(lang.size(), Tgroessensatz::maxWert);
+
+    w->umform(); // s = v * t: the result is now the given v
+    const QString getragen = w->extendEdits[2]->text();
+    EXPECT_EQ(getragen, "0,333333333333333333");
+    EXPECT_EQ(w->groessen[2].Wert, getragen);
+    long double a = 0, b = 0;
+    int ca = 1, cb = 1;
+    strzuzahl(lang.toStdString(), a, ca);
+    strzuzahl(getragen.toStdString(), b, cb);
+    ASSERT_EQ(ca + cb, 0);
+    EXPECT_EQ(a, b);
 }
 
 TEST_F(Rechnen, ExampleShowsItsNoResultTextUntilACalculationAndAfterAReload)

@@ -155,7 +155,7 @@ TEST(QtSeams, NeverWaitsOnTheOffscreenPlatform)
     EXPECT_EQ(qt.saveFileName(nullptr, FileDialogRequest{}), QString());
     EXPECT_EQ(qt.folderName(nullptr, QString(), QString()), QString());
     QFont font;
-    EXPECT_FALSE(qt.chooseFont(nullptr, font));
+    EXPECT_FALSE(qt.chooseFont(nullptr, font, nullptr));
     QDialog dialog;
     EXPECT_EQ(qt.runDialog(dialog), QDialog::Rejected);
     EXPECT_FALSE(qt.openDocument(QStringLiteral("https://kolvar.example.org/"), QString()));

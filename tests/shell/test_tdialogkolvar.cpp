@@ -4,8 +4,10 @@
 #include "shell/tdialogkolvar.h"
 #include "shell/tzahlenform.h"
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -20,7 +22,6 @@ protected:
     void SetUp() override
     {
         dlg = std::make_unique<Tdialogkolvar>();
-        ASSERT_NE(projektliste, nullptr);
     }
 
     void define(const QString& zeile)
@@ -45,14 +46,17 @@ protected:
 
     kolvar::ScriptedSeams seams;
     kolvar::SeamsGuard guard{seams};
+    kolvar::Projektformeln formeln;
     std::unique_ptr<Tdialogkolvar> dlg;
 };
 
-TEST_F(DialogkolvarTest, OwnsTheProjectListForItsLifetime)
+TEST_F(DialogkolvarTest, TheProjectFormulasOutliveTheDialog)
 {
-    EXPECT_EQ(projektliste->count(), 0);
+    EXPECT_EQ(projektliste, &formeln.liste());
+    define("x=2");
     dlg.reset();
-    EXPECT_EQ(projektliste, nullptr);
+    ASSERT_EQ(projektliste, &formeln.liste());
+    EXPECT_EQ(projektliste->count(), 1);
 }
 
 TEST_F(DialogkolvarTest, DefiningListsDefinitionsAndValues)
@@ -114,6 +118,43 @@ TEST_F(DialogkolvarTest, KeypadAndFunctionsInsertAtTheCaret)
     dlg->Button18Click("g");
     EXPECT_EQ(dlg->Edit1->text(), "g(x)=x+5SQRT()");
     EXPECT_EQ(dlg->tasten.size(), 20);
+}
+
+TEST_F(DialogkolvarTest, KeypadAndFunctionListReplaceTheSelectionMadeWithKeys)
+{
+    dlg->show();
+    dlg->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dlg.get()));
+    QLineEdit* e = dlg->Edit1;
+    e->setFocus();
+    e->setText("f(x)=x+1");
+    auto waehleVomEnde = [e](int zeichen) {
+        QTest::keyClick(e, Qt::Key_End);
+        for (int i = 0; i < zeichen; ++i)
+            QTest::keyClick(e, Qt::Key_Left, Qt::ShiftModifier);
+    };
+    waehleVomEnde(1);
+    QTest::mouseClick(dlg->tasten[5], Qt::LeftButton);
+    EXPECT_EQ(e->text(), "f(x)=x+5");
+    EXPECT_EQ(e->cursorPosition(), 8);
+    EXPECT_TRUE(e->hasFocus());
+
+    waehleVomEnde(3);
+    QListWidgetItem* sqrt = dlg->ListBox3->findItems("SQRT", Qt::MatchExactly).value(0);
+    ASSERT_NE(sqrt, nullptr);
+    QTest::mouseClick(dlg->ListBox3->viewport(), Qt::LeftButton, {},
+                      dlg->ListBox3->visualItemRect(sqrt).center());
+    EXPECT_EQ(e->text(), "f(x)=SQRT()");
+    EXPECT_EQ(e->cursorPosition(), 10);
+    EXPECT_TRUE(e->hasFocus());
+
+    // Leaving with Shift+Tab and coming back with Tab selects nothing.
+    QTest::keyClick(e, Qt::Key_Backtab, Qt::ShiftModifier);
+    ASSERT_FALSE(e->hasFocus());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_TRUE(e->hasFocus());
+    EXPECT_FALSE(e->hasSelectedText());
+    EXPECT_EQ(e->cursorPosition(), 10);
 }
 
 TEST_F(DialogkolvarTest, DeleteRefusesAUsedFormulaAndAsksForOthers)
@@ -190,7 +231,7 @@ TEST_F(DialogkolvarTest, ImportSelectedLinesFromLastToFirst)
     dlg->listbox2->item(2)->setSelected(true);
     dlg->listbox2->item(3)->setSelected(true);
     dlg->ExcludeBtnClick();
-    EXPECT_EQ(seams.messageTexts(), QStringList{"Fehlerhafter Ausdruck"});
+    EXPECT_EQ(seams.messageTexts(), QStringList{"Fehlerhafter Ausdruck in Zeile 3: c="});
     EXPECT_EQ(lines(dlg->zeigekolvar), (QStringList{"a=7", "b=a+1"}));
     EXPECT_EQ(lines(dlg->listbox2), QStringList{"a=1"});
 }
@@ -216,6 +257,54 @@ TEST_F(DialogkolvarTest, ExportAndImportAllRoundTrip)
     EXPECT_EQ(lines(dlg->zeigekolvar), gelesen);
     EXPECT_EQ(dlg->listbox2->count(), 3); // "<<" keeps the import lines
     EXPECT_TRUE(seams.messages.empty());
+}
+
+TEST_F(DialogkolvarTest, ImportDefinesLinesThatUseLaterOnes)
+{
+    // Redefining v keeps its place in the list, so the file holds v=w*2 before w=3.
+    define("v=5");
+    define("w=3");
+    define("v=w*2");
+    define("k(x)=x*2");
+    define("q=4");
+    define("k(x)=x*q");
+    QTemporaryDir dir;
+    const QString datei = dir.filePath("formeln.for");
+    seams.answerSave(datei);
+    QTest::mouseClick(dlg->BitBtn10, Qt::LeftButton);
+    const QStringList exportiert = lines(dlg->zeigekolvar);
+    const QStringList werte = lines(dlg->ListBox1);
+    ASSERT_EQ(exportiert.first(), "v=w*2");
+
+    for (QPushButton* knopf : {dlg->ExAllBtn, dlg->ExcludeBtn}) {
+        seams.answerYes();
+        dlg->BitBtn6Click();
+        seams.answerOpen(datei);
+        QTest::mouseClick(dlg->BitBtn8, Qt::LeftButton);
+        dlg->listbox2->selectAll();
+        QTest::mouseClick(knopf, Qt::LeftButton);
+        EXPECT_TRUE(seams.messages.empty()) << seams.messageTexts().join('|').toStdString();
+        QStringList definiert = lines(dlg->zeigekolvar);
+        definiert.sort();
+        QStringList erwartet = exportiert;
+        erwartet.sort();
+        EXPECT_EQ(definiert, erwartet);
+        QStringList w = lines(dlg->ListBox1);
+        w.sort();
+        QStringList we = werte;
+        we.sort();
+        EXPECT_EQ(w, we);
+    }
+}
+
+TEST_F(DialogkolvarTest, ImportNamesEveryLineThatStillFails)
+{
+    dlg->listbox2->addItems({"a=b", "d=3+", "b=2", "", "c=nix"});
+    QTest::mouseClick(dlg->ExAllBtn, Qt::LeftButton);
+    EXPECT_EQ(seams.messageTexts(), (QStringList{"Fehlerhafter Ausdruck in Zeile 2: d=3+",
+                                                 "Fehlerhafter Ausdruck in Zeile 4: ",
+                                                 "Fehlerhafter Ausdruck in Zeile 5: c=nix"}));
+    EXPECT_EQ(lines(dlg->ListBox1), (QStringList{"b=2,00", "a=2,00"}));
 }
 
 TEST_F(DialogkolvarTest, CancelledFileDialogsChangeNothing)

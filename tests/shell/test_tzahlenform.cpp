@@ -169,6 +169,39 @@ TEST(Tzahlenform, ExchangesThePatternOnlyOnOk)
     EXPECT_TRUE(s.messages.empty());
 }
 
+TEST(Tzahlenform, ArrowKeysAndEnterInThePresetListTakeAPreset)
+{
+    ScriptedSeams s;
+    SeamsGuard guard(s);
+    Tzahlenform dlg;
+    dlg.zahlenformat = QStringLiteral("0.00");
+    s.answerDialog(QDialog::Rejected, [&dlg](QDialog&) {
+        dlg.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&dlg));
+        dlg.FormatEdit->setFocus();
+        QTest::keyClick(dlg.FormatEdit, Qt::Key_Tab);
+        QListWidget* liste = dlg.FormatEditListe;
+        ASSERT_TRUE(liste->hasFocus());
+        const struct {
+            Qt::Key taste;
+            const char* muster;
+            const char* erstesBeispiel;
+        } schritte[] = {
+            {Qt::Key_Down, "0.000", "123,787"},
+            {Qt::Key_End, "##0.#########E-00", "1,2378676E02"},
+            {Qt::Key_Up, "##0.######", "123,78676"},
+        };
+        for (const auto& schritt : schritte) {
+            QTest::keyClick(liste, schritt.taste);
+            EXPECT_EQ(dlg.FormatEdit->text(), schritt.muster);
+            EXPECT_EQ(vorschau(dlg).value(0), schritt.erstesBeispiel);
+        }
+        QTest::keyClick(liste, Qt::Key_Return);
+    });
+    EXPECT_EQ(kolvar::runDialog(dlg), QDialog::Accepted);
+    EXPECT_EQ(dlg.zahlenformat, QStringLiteral("##0.######"));
+}
+
 TEST(Tzahlenform, UnreadableSampleEndsThePreviewWithAMessage)
 {
     ScriptedSeams s;

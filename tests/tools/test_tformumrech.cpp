@@ -72,6 +72,7 @@ struct Umrechnung : ::testing::Test {
     kolvar::SeamsGuard guard{seams};
     QTemporaryDir dir;
     QString daten;
+    kolvar::Projektformeln formeln;
     std::unique_ptr<Tdialogkolvar> kolvarDialog;
     std::unique_ptr<Tzahlenform> format;
     std::unique_ptr<Teintabdlg> eintab;
@@ -363,6 +364,26 @@ TEST_F(Umrechnung, DefiningHandsTheThreeLinesToTheProjectFormulas)
     EXPECT_EQ(y, 2000.0L); // the long line was refused, not cut
 }
 
+TEST_F(Umrechnung, DefiningKeepsTheFullPrecisionTheEditsRound)
+{
+    format->zahlenformat = "0.00";
+    gruppe(Zeit);
+    f->extendEdit1->setText("0,123");
+    von(0);
+    in(1);
+    const QStringList gezeigt{"UZEIT=0,02", "wert1 =0,12", "wert2 =0,00"};
+    ASSERT_EQ(ergebnis().mid(0, 3), gezeigt);
+    f->BitBtn4->click();
+    EXPECT_TRUE(seams.messages.empty()) << seams.messageTexts().join('|').toStdString();
+    EXPECT_EQ(ergebnis().mid(0, 3), gezeigt);
+    const long double faktor = 1.0L / 60.0L;
+    for (auto [name, wert] : {std::pair{"UZEIT", faktor}, {"WERT1", 0.123L}, {"WERT2", 0.123L * faktor}}) {
+        long double y = 0;
+        EXPECT_TRUE(projektliste->fktberechnen(name, 0, y)) << name;
+        EXPECT_EQ(y, wert) << name;
+    }
+}
+
 TEST_F(Umrechnung, NewGroupNamesThatCouldGoAstrayAreRefused)
 {
     const struct {
@@ -422,12 +443,13 @@ TEST_F(Umrechnung, NewGroupIsCreatedFilledAndSaved)
     EXPECT_TRUE(g.fileName().endsWith("/dichte.cds"));
     ASSERT_EQ(g.fieldCount(), 3);
     EXPECT_EQ(g.fieldDefs()[0], (kolvar::FieldDef{"Stoff", FieldType::String, 30}));
-    EXPECT_EQ(g.fieldDefs()[2], (kolvar::FieldDef{"Faktor", FieldType::String, 15}));
+    EXPECT_EQ(g.fieldDefs()[2], (kolvar::FieldDef{"Faktor", FieldType::String, 30}));
 
     // Units typed into the grid, then the group's "Speichern".
     auto* modell = static_cast<kolvar::TableGridModel*>(f->DBGrid2->model());
     const QStringList einheiten[] = {{"Kilogramm pro Kubikmeter", "kg/m^3", "1"},
-                                     {"Gramm pro Kubikzentimeter", "g/cm^3", "1000"}};
+                                     {"Gramm pro Kubikzentimeter", "g/cm^3", "1000"},
+                                     {"Pfund pro Kubikfuß", "lb/ft^3", "16,0184633739601"}};
     for (const QStringList& e : einheiten) {
         ASSERT_TRUE(g.append());
         for (int i = 0; i < 3; ++i)
@@ -435,7 +457,7 @@ TEST_F(Umrechnung, NewGroupIsCreatedFilledAndSaved)
     }
     f->BitBtn6->click();
     EXPECT_TRUE(seams.messages.empty()) << seams.messageTexts().join('|').toStdString();
-    EXPECT_EQ(zeilen(daten + "/dichte.cds"), 2);
+    EXPECT_EQ(zeilen(daten + "/dichte.cds"), 3);
 
     gruppe(int(kMaster.size()));
     von(1);

@@ -7,6 +7,7 @@
 #include "engine/helpers.h"
 #include "engine/tfktbaum.h"
 #include "platform/seams.h"
+#include "shell/projektliste.h"
 #include "shell/tdialogkolvar.h"
 #include "shell/thtmldlg.h"
 #include "shell/tzahlenform.h"
@@ -68,6 +69,7 @@ struct Blattfenster : ::testing::Test {
     kolvar::ScriptedSeams seams;
     kolvar::SeamsGuard guard{seams};
     QTemporaryDir dir;
+    kolvar::Projektformeln projektformeln;
     std::unique_ptr<Tdialogkolvar> kolvarn = std::make_unique<Tdialogkolvar>();
     std::unique_ptr<Thtmldlg> html = std::make_unique<Thtmldlg>();
     std::unique_ptr<Texpfordlg> export_ = std::make_unique<Texpfordlg>();
@@ -681,6 +683,14 @@ TEST_F(Blattfenster, FormatFormulasNewHtmlPrintAndHelp)
     EXPECT_EQ(zeigt("B1"), "0,667");
     QTest::mouseClick(blatt->SpeedButton11, Qt::LeftButton);
     EXPECT_EQ(zeigt("B1"), "0,7");
+
+    // Font and colour, as the file's font line stores them.
+    QFont schrift("Arial", 12);
+    schrift.setBold(true);
+    schrift.setUnderline(true);
+    seams.answerFont(schrift, QColor(128, 0, 0));
+    QTest::mouseClick(blatt->SpeedButton6, Qt::LeftButton);
+    EXPECT_EQ(blatt->schriftzeile(), "Arial#1#0#1#0#128#12#20#10#");
 
     blatt->Kolvaranzeigen->trigger();
     EXPECT_EQ(zeigt("B1"), "=A1/3");

@@ -1,6 +1,7 @@
 // The formula collection below data/ as the program meets it: every table read
 // by the table class, every calculation line run through the engine, every
 // formula text typeset by the formula display's layout pass.
+#include "collection/beispielseite.h"
 #include "controls/markuplayout.h"
 #include "data/tdatadlg.h"
 #include "engine/numberformat.h"
@@ -17,6 +18,7 @@
 #include <QSet>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 #include <iostream>
@@ -613,6 +615,102 @@ TEST(ShippedCollection, RearrangementsAgreeAndExamplesRun)
             }
         }
     }
+}
+
+// Where the example page put each given value: the spans of the formula
+// text that it replaced, found by reading the page it built with a marker
+// for each value against the formula. Empty when the page does not follow
+// the formula outside its markers.
+struct Ersetzung {
+    qsizetype von, bis; // in the formula text
+    std::size_t groesse;
+};
+
+std::optional<std::vector<Ersetzung>> ersetzungen(const QString& formel, const QString& seite,
+                                                  const std::vector<kolvar::Beispielgroesse>& groessen)
+{
+    static const QRegularExpression marke(QStringLiteral("^(?:⟦(\\d)⟧|\\(⟦(\\d)⟧\\)(?=\\\\u\\())"));
+    std::vector<Ersetzung> out;
+    qsizetype f = 0, s = 0;
+    while (s < seite.size()) {
+        const QRegularExpressionMatch m = marke.match(QStringView(seite).mid(s));
+        const bool gleich = f < formel.size() && seite[s] == formel[f];
+        if (!m.hasMatch() || (gleich && m.capturedLength(1) == 0)) {
+            if (!gleich)
+                return std::nullopt;
+            ++s;
+            ++f;
+            continue;
+        }
+        const std::size_t k = (m.capturedLength(1) ? m.captured(1) : m.captured(2)).toUInt();
+        if (k >= groessen.size() || !QStringView(formel).mid(f).startsWith(groessen[k].symbol))
+            return std::nullopt;
+        out.push_back({f, f + groessen[k].symbol.size(), k});
+        f += groessen[k].symbol.size();
+        s += m.capturedLength(0);
+    }
+    if (f != formel.size())
+        return std::nullopt;
+    return out;
+}
+
+TEST(ShippedCollection, ExamplePagesPutEveryValueInItsSymbolsPlace)
+{
+    const Collection& c = collection();
+    std::size_t seiten = 0, werte = 0, woerter = 0;
+    for (std::size_t r = 0; r < c.formulas.rows.size(); ++r) {
+        const std::string at = str(c.where(r));
+        // The formula as the window shows it, with the condition behind it.
+        const QString formel = c.formulas.at(r, QStringLiteral("KOLVAR"));
+        std::vector<kolvar::Beispielgroesse> groessen;
+        const std::vector<int> numbers = c.numbers(r);
+        for (std::size_t k = 0; k < numbers.size(); ++k)
+            groessen.push_back({QString(), c.byNr.at(numbers[k]).symbol, QString(), QString(),
+                                QStringLiteral("⟦%1⟧").arg(k)});
+        const QString seite = kolvar::beispielformel(formel, groessen);
+        const auto spans = ersetzungen(formel, seite, groessen);
+        ASSERT_TRUE(spans.has_value()) << at << ": " << str(seite);
+        ++seiten;
+        werte += spans->size();
+
+        // Every given value shows, each where the longest symbol stands.
+        for (std::size_t k = 1; k < groessen.size(); ++k) {
+            EXPECT_TRUE(std::any_of(spans->begin(), spans->end(), [&](const Ersetzung& e) { return e.groesse == k; }))
+                << at << ": " << str(groessen[k].symbol) << " not replaced in " << str(seite);
+        }
+        for (const Ersetzung& e : *spans) {
+            for (std::size_t k = 1; k < groessen.size(); ++k)
+                EXPECT_FALSE(groessen[k].symbol.size() > e.bis - e.von &&
+                             QStringView(formel).mid(e.von).startsWith(groessen[k].symbol))
+                    << at << ": " << str(groessen[e.groesse].symbol) << " taken for " << str(groessen[k].symbol);
+        }
+        // A word of two or more small letters (sin, arccos, ln, a subscript)
+        // is kept whole or replaced whole (adjacent symbols such as mgh), never
+        // cut into by a value; in the condition behind the formula every word
+        // counts. A letter behind a backslash is a command.
+        static const QRegularExpression befehl(QStringLiteral("\\\\."));
+        static const QRegularExpression klein(QStringLiteral("(?<![a-z])[a-z]{2,}"));
+        static const QRegularExpression jedes(QStringLiteral("(?<!\\p{L})\\p{L}{2,}"));
+        const QString text = QString(formel).replace(befehl, QStringLiteral("\\#"));
+        const qsizetype bedingung = formel.contains(QStringLiteral("   (")) ? formel.indexOf(QStringLiteral("   ("))
+                                                                          : formel.size();
+        const auto woerterPruefen = [&](const QRegularExpression& muster, qsizetype von, qsizetype bis) {
+            for (auto it = muster.globalMatch(text.left(bis), von); it.hasNext();) {
+                const QRegularExpressionMatch w = it.next();
+                qsizetype ersetzt = 0;
+                for (const Ersetzung& e : *spans)
+                    ersetzt += std::max<qsizetype>(
+                        0, std::min(e.bis, w.capturedEnd()) - std::max(e.von, w.capturedStart()));
+                EXPECT_TRUE(ersetzt == 0 || ersetzt == w.capturedLength())
+                    << at << ": a value inside \"" << str(w.captured()) << "\": " << str(seite);
+                woerter += ersetzt == 0;
+            }
+        };
+        woerterPruefen(klein, formel.indexOf(QLatin1Char('=')) + 1, bedingung);
+        woerterPruefen(jedes, bedingung, formel.size());
+    }
+    std::cout << "[ examples ] pages " << seiten << ", values placed " << werte << ", words kept whole "
+              << woerter << std::endl;
 }
 
 TEST(ShippedCollection, ArrangementStaysWithinTheWindowsLists)
