@@ -94,6 +94,16 @@ struct Rechenweg : ::testing::Test {
         QTest::mouseClick(l, Qt::LeftButton);
     }
 
+    // v = s/t on the page "Rechnung": v is sought, s and t are given; every
+    // one has a unit table.
+    void gleichfoermigeBewegung()
+    {
+        waehle(fenster->gebietlabels, "Mechanik");
+        waehle(fenster->themenlabels, "Geradlinige Bewegung");
+        waehle(fenster->inhaltlabels, "Gleichförmige Bewegung");
+        QTest::mouseClick(fenster->Seite2btn, Qt::LeftButton);
+    }
+
     void tippe(int k, const QString& text)
     {
         TextendEdit* e = fenster->extendEdits[size_t(k)];
@@ -107,13 +117,9 @@ struct Rechenweg : ::testing::Test {
 TEST_F(Rechenweg, ValuesInChosenUnitsGiveTheResultTheExampleAndTheTranscript)
 {
     Texcausdlg& f = *fenster;
-    // v = s/t: v is sought, s and t are given; every one has a unit table.
-    waehle(f.gebietlabels, "Mechanik");
-    waehle(f.themenlabels, "Geradlinige Bewegung");
-    waehle(f.inhaltlabels, "Gleichförmige Bewegung");
+    gleichfoermigeBewegung();
     ASSERT_EQ(f.Anzahl, 3);
     ASSERT_EQ(f.rechnung, "V=S/T");
-    QTest::mouseClick(f.Seite2btn, Qt::LeftButton);
     ASSERT_EQ(f.PageControl1->currentIndex(), 1);
 
     // The way in kilometres, the time in seconds, the speed asked for in
@@ -189,10 +195,7 @@ TEST_F(Rechenweg, ValuesInChosenUnitsGiveTheResultTheExampleAndTheTranscript)
 TEST_F(Rechenweg, ATranscriptRunThatStopsBeforeItsFirstLineOpensNoWindow)
 {
     Texcausdlg& f = *fenster;
-    waehle(f.gebietlabels, "Mechanik");
-    waehle(f.themenlabels, "Geradlinige Bewegung");
-    waehle(f.inhaltlabels, "Gleichförmige Bewegung");
-    QTest::mouseClick(f.Seite2btn, Qt::LeftButton);
+    gleichfoermigeBewegung();
     const struct {
         const char* weg;
         const char* meldung;
@@ -215,10 +218,7 @@ TEST_F(Rechenweg, ATranscriptRunThatStopsBeforeItsFirstLineOpensNoWindow)
 TEST_F(Rechenweg, TheCalculationGoesIntoANewSpreadsheetThatCalculatesItAgain)
 {
     Texcausdlg& f = *fenster;
-    waehle(f.gebietlabels, "Mechanik");
-    waehle(f.themenlabels, "Geradlinige Bewegung");
-    waehle(f.inhaltlabels, "Gleichförmige Bewegung");
-    QTest::mouseClick(f.Seite2btn, Qt::LeftButton);
+    gleichfoermigeBewegung();
     naechsteEinheit(f.ComboBoxes[2]);
     naechsteEinheit(f.ComboBoxes[1]);
     tippe(2, "100");
