@@ -631,7 +631,7 @@ TEST_F(Blattfenster, SheetDefinitionsBecomeProjectFormulas)
         QTest::mouseClick(e.ExcludeBtn, Qt::LeftButton);
     });
     blatt->Kolvar1->trigger();
-    EXPECT_EQ(seams.messageTexts(), QStringList{"Fehlerhafter Ausdruck: B1=A1*2"});
+    EXPECT_EQ(seams.messageTexts(), QStringList{"Fehlerhafter Ausdruck in Zeile 2: B1=A1*2"});
     EXPECT_EQ(projektliste->count(), 0);
 }
 
