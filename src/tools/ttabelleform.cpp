@@ -434,7 +434,8 @@ void Ttabelleform::StringGrid1SelectCell(int spalte, int zeile)
     if (editiert)
         bearbeitung_beenden(m_editorzelle);
     // The bar shows what the new cell holds, as the editor would.
-    Edit1->setText(kolvar::Tabellenmodell::leer(StringGrid1->Cells(spalte, zeile)) ? QStringLiteral(" ") : m_modell->eingabe(spalte, zeile));
+    const bool leer = kolvar::Tabellenmodell::leer(StringGrid1->Cells(spalte, zeile));
+    Edit1->setText(leer ? QStringLiteral(" ") : m_modell->eingabe(spalte, zeile));
 }
 
 bool Ttabelleform::eventFilter(QObject* watched, QEvent* event)
