@@ -9,11 +9,14 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QTemporaryDir>
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
+#include <string>
 
 namespace {
 
@@ -100,7 +103,17 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
     seams = new kolvar::ScriptedSeams;
     kolvar::setSeams(seams);
     tfunktion::setWorkBudget(kWorkBudget);
-    ordner = new QTemporaryDir;
+    // Saving syncs the file to disk, which on a busy disk can take longer
+    // than one input may; a folder in memory syncs at once.
+    const QFileInfo speicher(QStringLiteral("/dev/shm"));
+    ordner = speicher.isDir() && speicher.isWritable()
+        ? new QTemporaryDir(speicher.filePath() + QStringLiteral("/tabfile-XXXXXX"))
+        : new QTemporaryDir;
+    if (!ordner->isValid())
+        fault("no folder for the files");
+    // The folder object is never destroyed (see above); the files go at exit.
+    static const std::string pfad = ordner->path().toStdString();
+    std::atexit([] { std::filesystem::remove_all(pfad); });
     blatt = new Ttabelleform;
     blatt->setAttribute(Qt::WA_DeleteOnClose, false);
     return 0;
