@@ -103,7 +103,9 @@ Ttabelleform::Ttabelleform(QWidget* parent)
 
 Ttabelleform::~Ttabelleform()
 {
-    // No event of the controls going away may reach the handlers.
+    // No event of the controls going away may reach the handlers: the
+    // grid's parts still send events while they go, when the grid is no
+    // longer one.
     Edit1->removeEventFilter(this);
     StringGrid1->removeEventFilter(this);
     StringGrid1->viewport()->removeEventFilter(this);
@@ -111,11 +113,7 @@ Ttabelleform::~Ttabelleform()
         expfordlg->tabellenliste = nullptr;
     if (tabelleform == this)
         tabelleform = nullptr;
-    // The view goes before the model and the calculation it shows. Its parts
-    // still send events while they go, when the grid is no longer one:
-    // this window stops looking at them first.
-    StringGrid1->viewport()->removeEventFilter(this);
-    StringGrid1->removeEventFilter(this);
+    // The view goes before the model and the calculation it shows.
     delete StringGrid1;
     StringGrid1 = nullptr;
 }
