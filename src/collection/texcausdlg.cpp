@@ -553,13 +553,16 @@ void Texcausdlg::baue_seiten()
 
 void Texcausdlg::verbinde()
 {
-    // Commands whose targets come with the window file, the duplicate, the
-    // HTML output and the spreadsheet export: present, but off until those
-    // exist.
+    // Commands whose targets come with the window file, the duplicate and
+    // the HTML output: present, but off until those exist. The spreadsheet
+    // export needs a build with spreadsheets.
     for (QObject* o : std::initializer_list<QObject*>{
              ffnen1, Speichern1, Speichernunter1, SpeedButton4, SpeedButton14, saveas, Duplizieren1,
-             SpeedButton17, ausgabe, SpeedButton11, abellenkalkulation1})
+             SpeedButton17, ausgabe, SpeedButton11})
         m_ohneZiel.insert(o);
+    if (!MainForm || !MainForm->windowFactory()
+        || !MainForm->windowFactory()->kann(kolvar::Fensterart::Tabellenkalkulation))
+        m_ohneZiel.insert(abellenkalkulation1);
     for (const QObject* o : m_ohneZiel) {
         if (auto* a = qobject_cast<QAction*>(const_cast<QObject*>(o)))
             a->setEnabled(false);
@@ -593,6 +596,7 @@ void Texcausdlg::verbinde()
     connect(Rechne1, &QAction::triggered, this, &Texcausdlg::Rechne1Click);
     connect(Speedrechne, &QToolButton::clicked, this, &Texcausdlg::Rechne1Click);
     connect(Rechnenfenster1, &QAction::triggered, this, &Texcausdlg::Rechnenfenster1Click);
+    connect(abellenkalkulation1, &QAction::triggered, this, &Texcausdlg::abellenkalkulation1Click);
     connect(Speedrechfens, &QToolButton::clicked, this, &Texcausdlg::Rechnenfenster1Click);
     connect(Umformen2, &QAction::triggered, this, &Texcausdlg::umform);
     connect(SpeedButton8, &QToolButton::clicked, this, &Texcausdlg::umform);
