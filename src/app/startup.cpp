@@ -6,6 +6,7 @@
 #include "collection/tform5.h"
 #include "data/tdatadlg.h"
 #include "platform/seams.h"
+#include "shell/tanzeigedlg.h"
 #include "shell/tdialogkolvar.h"
 #include "shell/thtmldlg.h"
 #include "shell/tinfokolvar.h"
@@ -71,7 +72,7 @@ void Programm::starten()
     erzeugen(zahlenform); //  5
     zahlenform->setVerzeichnis(MainForm->verzeichnis);
     erzeugen(einffordlg); //  6
-    //  7 Tanzeigedlg
+    erzeugen(anzeigedlg); //  7 the window manager
     //  8 Tvorlbeadlg
     erzeugen(summedlg); //  9 used by no sheet: each has its own
     // 10 Tzeitdlg
@@ -96,6 +97,7 @@ void Programm::starten()
     // The commands of the main window reach the long-lived windows and the
     // run-time windows through these registrations.
     MainForm->dialog_eintragen(Dialogfenster::dialogkolvar, dialogkolvar);
+    MainForm->dialog_eintragen(Dialogfenster::anzeigedlg, anzeigedlg);
     MainForm->dialog_eintragen(Dialogfenster::zahlenform, zahlenform);
     MainForm->dialog_eintragen(Dialogfenster::formumrech, formumrech);
     MainForm->dialog_eintragen(Dialogfenster::inflizen, inflizen);

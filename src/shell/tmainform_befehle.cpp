@@ -4,6 +4,7 @@
 #include "platform/seams.h"
 #include "engine/tfktbaum.h"
 #include "shell/dateizeigen.h"
+#include "shell/tanzeigedlg.h"
 #include "shell/tdialogkolvar.h"
 #include "shell/tzahlenform.h"
 
@@ -11,6 +12,7 @@
 #include <QDialog>
 #include <QFileInfo>
 #include <QLayout>
+#include <QListWidget>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QTreeWidget>
@@ -42,11 +44,6 @@ void TMainForm::befehle_aktualisieren()
     // own step; until then these commands stay off.
     const bool projektdatei = false;
     enable(projektdatei, {ffnen1, SpeedButton2, Speichern1, SpeedButton3, Speichernunter1, SpeedButton13});
-    // The template page's navigation (open, previous, next, expand, collapse)
-    // comes with the template tree's commands.
-    const bool vorlagenbefehle = false;
-    enable(vorlagenbefehle, {Vorlage, SpeedButton49, SpeedButton50, SpeedButton58, SpeedButton59});
-
     enable(kann(Fensterart::Kolvarfenster), {Kolvarsammlung1, SpeedButton48});
     enable(kann(Fensterart::Rechnenfenster), {NeuesRechnenfenster1, SpeedButton39});
     enable(kann(Fensterart::Tabellenkalkulation), {Tabellenkalkulation1});
@@ -256,6 +253,12 @@ void TMainForm::FormCloseQuery(bool& CanClose)
     CanClose = kolvar::askYesNo(QStringLiteral("Kolvar beenden ?"));
 }
 
+void TMainForm::fensterliste_leeren()
+{
+    if (auto* anzeige = qobject_cast<Tanzeigedlg*>(dialog(Dialogfenster::anzeigedlg)))
+        anzeige->ListBox1->clear();
+}
+
 void TMainForm::Neu1Click()
 {
     if (projektliste)
@@ -264,7 +267,7 @@ void TMainForm::Neu1Click()
     setWindowTitle(QStringLiteral("Neues Projekt"));
     projektname.clear();
     zahlenformat = QStringLiteral("0.00");
-    // The window manager's window list is emptied here once it exists.
+    fensterliste_leeren();
 }
 
 namespace {
@@ -313,7 +316,7 @@ void TMainForm::projekt_oeffnen(const QString& datei)
     } else {
         kolvar::showMessage(QStringLiteral("Datei nicht vorhanden."));
     }
-    // The window manager's window list is emptied here once it exists.
+    fensterliste_leeren();
 }
 
 void TMainForm::Speichern1Click()

@@ -193,7 +193,7 @@ TEST_F(Fixture, ToolBarButtonsCarryTheirHintsCaptionsAndPictures)
 TEST(ButtonPictures, EveryPictureDrawsAtOneAndTwoTimesScale)
 {
     using kolvar::ButtonPicture;
-    for (int p = int(ButtonPicture::Oeffnen); p <= int(ButtonPicture::VorlageOeffnen); ++p) {
+    for (int p = int(ButtonPicture::Oeffnen); p <= int(ButtonPicture::Hauptmenue); ++p) {
         const QIcon icon = kolvar::buttonIcon(ButtonPicture(p), 19);
         for (qreal scale : {1.0, 2.0}) {
             const QPixmap pm = icon.pixmap(QSize(19, 19), scale);
