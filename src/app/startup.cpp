@@ -13,6 +13,7 @@
 #include "shell/tinflizen.h"
 #include "shell/tmainform.h"
 #include "shell/tneuedateidlg.h"
+#include "shell/tvorlbeadlg.h"
 #include "shell/tzahlenform.h"
 #include "tools/teditform.h"
 #include "tools/teinffordlg.h"
@@ -73,7 +74,8 @@ void Programm::starten()
     zahlenform->setVerzeichnis(MainForm->verzeichnis);
     erzeugen(einffordlg); //  6
     erzeugen(anzeigedlg); //  7 the window manager
-    //  8 Tvorlbeadlg
+    erzeugen(vorlbeadlg); //  8 the template editor
+    vorlbeadlg->setVerzeichnis(MainForm->verzeichnis);
     erzeugen(summedlg); //  9 used by no sheet: each has its own
     // 10 Tzeitdlg
     erzeugen(htmldlg); // 11
@@ -98,6 +100,7 @@ void Programm::starten()
     // run-time windows through these registrations.
     MainForm->dialog_eintragen(Dialogfenster::dialogkolvar, dialogkolvar);
     MainForm->dialog_eintragen(Dialogfenster::anzeigedlg, anzeigedlg);
+    MainForm->dialog_eintragen(Dialogfenster::vorlbeadlg, vorlbeadlg);
     MainForm->dialog_eintragen(Dialogfenster::zahlenform, zahlenform);
     MainForm->dialog_eintragen(Dialogfenster::formumrech, formumrech);
     MainForm->dialog_eintragen(Dialogfenster::inflizen, inflizen);
