@@ -15,6 +15,7 @@
 #include "shell/tneuedateidlg.h"
 #include "shell/tvorlbeadlg.h"
 #include "shell/tzahlenform.h"
+#include "shell/tzeitdlg.h"
 #include "tools/teditform.h"
 #include "tools/teinffordlg.h"
 #include "tools/teintabdlg.h"
@@ -77,7 +78,7 @@ void Programm::starten()
     erzeugen(vorlbeadlg); //  8 the template editor
     vorlbeadlg->setVerzeichnis(MainForm->verzeichnis);
     erzeugen(summedlg); //  9 used by no sheet: each has its own
-    // 10 Tzeitdlg
+    erzeugen(zeitdlg); // 10 the template demo
     erzeugen(htmldlg); // 11
     htmldlg->setVerzeichnis(MainForm->verzeichnis);
     erzeugen(neuedateidlg); // 12
@@ -101,6 +102,7 @@ void Programm::starten()
     MainForm->dialog_eintragen(Dialogfenster::dialogkolvar, dialogkolvar);
     MainForm->dialog_eintragen(Dialogfenster::anzeigedlg, anzeigedlg);
     MainForm->dialog_eintragen(Dialogfenster::vorlbeadlg, vorlbeadlg);
+    MainForm->dialog_eintragen(Dialogfenster::zeitdlg, zeitdlg);
     MainForm->dialog_eintragen(Dialogfenster::zahlenform, zahlenform);
     MainForm->dialog_eintragen(Dialogfenster::formumrech, formumrech);
     MainForm->dialog_eintragen(Dialogfenster::inflizen, inflizen);

@@ -79,7 +79,8 @@ TEST_F(Startup, CreatesTheLongLivedWindowsInOrderAndShowsOnlyTheMainWindow)
         EXPECT_GT(stelle, vorher) << name.toStdString() << " out of order or unknown";
         vorher = stelle;
     }
-    for (const char* vorhanden : {"Tdialogkolvar", "Texpfordlg", "Tzahlenform", "Teinffordlg", "Tsummedlg",
+    for (const char* vorhanden : {"Tdialogkolvar", "Texpfordlg", "Tzahlenform", "Teinffordlg", "Tanzeigedlg",
+                                  "Tvorlbeadlg", "Tsummedlg", "Tzeitdlg",
                                   "Thtmldlg", "Tneuedateidlg", "TInfoKolvar", "Tformumrech", "Tbearbformdlg",
                                   "Teintabdlg", "TForm5", "TDBFindForm", "Tinflizen"})
         EXPECT_TRUE(erzeugt.contains(QLatin1String(vorhanden))) << vorhanden;
@@ -107,6 +108,9 @@ TEST_F(Startup, CreatesTheLongLivedWindowsInOrderAndShowsOnlyTheMainWindow)
     EXPECT_TRUE(MainForm->SpeedButton4->isEnabled());
     EXPECT_TRUE(MainForm->SpeedButton8->isEnabled());
     EXPECT_TRUE(MainForm->Kolvardatenbank1->isEnabled());
+    for (QObject* befehl : std::initializer_list<QObject*>{MainForm->ProjektKolvarnanzeigen1, MainForm->vorbearb,
+                                                            MainForm->Demo, MainForm->SpeedButton35})
+        EXPECT_TRUE(befehl->property("enabled").toBool()) << befehl->objectName().toStdString();
     EXPECT_NE(projektliste, nullptr);
     EXPECT_TRUE(MainForm->SpeedButton19->isEnabled());
     // A formula window opens through the registered factory and joins the
