@@ -95,6 +95,7 @@ int main(int argc, char** argv)
     benchmark::Initialize(&argc, argv);
     kolvar::ScriptedSeams seams;
     kolvar::SeamsGuard guard(seams);
+    kolvar::Projektformeln formeln;
     auto kolvarn = std::make_unique<Tdialogkolvar>();
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -68,7 +68,10 @@ void Programm::starten()
     erzeugen(Datadlg); //  1 data module, first: the main window opens its tables
     erzeugen(MainForm); //  2 main window
     MainForm->FormCreate(m_programmdatei);
-    erzeugen(dialogkolvar); //  3 creates the project-formula list
+    // The project-formula list comes with the project-formula editor, but
+    // belongs to the program, so that it outlives every window.
+    m_projektformeln = std::make_unique<Projektformeln>();
+    erzeugen(dialogkolvar); //  3
     dialogkolvar->setVerzeichnis(MainForm->verzeichnis);
     erzeugen(expfordlg); //  4
     erzeugen(zahlenform); //  5
@@ -132,17 +135,20 @@ int Programm::ausfuehren()
 
 Programm::~Programm()
 {
-    // The run-time windows go first, unasked, so that the project-formula
-    // list they use outlives them all; then the long-lived windows, newest
-    // first, as the application frees the windows it owns.
+    // 1. Every run-time window, unasked, newest first.
     if (MainForm)
         MainForm->fenster_freigeben();
+    // 2. The long-lived windows, newest first, as the application frees the
+    //    windows it owns.
     for (auto it = m_fenster.rbegin(); it != m_fenster.rend(); ++it) {
         if (it->fenster.get() == Datadlg && Datadlg)
             Datadlg->closeTables();
         it->vergessen();
         it->fenster.reset();
     }
+    m_fenster.clear();
+    // 3. The project-formula list, which no window can reach any more.
+    m_projektformeln.reset();
     if (m_gestartet)
         setEngineNotifier(m_vorherigerMelder);
 }

@@ -5,6 +5,16 @@
 // fixes the program directory, opens the tables and loads the template tree),
 // restores "Standard.pro" and shows the main window; the event loop then runs
 // until the main window's close is confirmed. Nothing is saved at exit.
+//
+// Who owns what, and the order in which it ends:
+// - the program object owns the project-formula list (shell/projektliste.h)
+//   and the long-lived windows;
+// - the main window owns every run-time window (shell/fensterbesitz.h);
+// - at the end, first every run-time window goes, newest first, then the
+//   long-lived windows, newest first (the data module, the oldest, writes
+//   its changed tables back as it closes them), and last of all the
+//   project-formula list, which every window may read until its end.
+#include "shell/projektliste.h"
 #include "shell/windowfactory.h"
 
 #include "engine/notifier.h"
@@ -25,9 +35,7 @@ public:
     // programmdatei: the executable's path; its directory is the program
     // directory. Empty: the running executable. Nothing is created yet.
     explicit Programm(QString programmdatei = QString());
-    // Shut-down: the run-time windows and then the long-lived windows are
-    // destroyed, newest first; the data module closes its tables last, so
-    // changed tables are written back.
+    // Shut-down in the order above.
     ~Programm();
     Programm(const Programm&) = delete;
     Programm& operator=(const Programm&) = delete;
@@ -52,6 +60,7 @@ private:
     };
 
     QString m_programmdatei;
+    std::unique_ptr<Projektformeln> m_projektformeln;
     std::vector<Langlebig> m_fenster;
     QStringList m_reihenfolge;
     FensterRegister m_register;

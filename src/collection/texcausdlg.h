@@ -38,6 +38,7 @@ class Ttxtshape;
 namespace kolvar {
 class DataTable;
 class FensterRegister;
+class Protokollfenster;
 
 // Registers the formula window with the main window's factory, so that
 // "Kolvarsammlung" and the project file can open formula windows.
@@ -303,8 +304,8 @@ private:
     void ladebild();
     bool leseeinheiten(int k, QStringList& gemeldet);
     // A new calculation window of the main window for a run's transcript,
-    // shown; nullptr when this build has none.
-    QWidget* neuesProtokollfenster();
+    // in direct mode and shown; nullptr when this build has none.
+    kolvar::Protokollfenster* neuesProtokollfenster();
 
     QSet<const QObject*> m_ohneZiel;
     QHash<const QObject*, bool> m_gewuenscht;

@@ -16,7 +16,6 @@
 #include "shell/windowfactory.h"
 
 #include <QLabel>
-#include <QMetaObject>
 #include <QPointer>
 #include <QScrollArea>
 #include <QTabWidget>
@@ -27,26 +26,22 @@
 
 namespace {
 
-// The calculation window lives in a library the collection does not see; it
-// offers these two operations to other windows by name.
-constexpr const char* kZeileHinzufuegen = "zeilehinzufuegen";
-constexpr const char* kDirektModus = "DirektModus1Click";
 
 } // namespace
 
-QWidget* Texcausdlg::neuesProtokollfenster()
+kolvar::Protokollfenster* Texcausdlg::neuesProtokollfenster()
 {
     if (!MainForm)
         return nullptr;
     kolvar::Fenstervorgaben vorgaben;
     vorgaben.zahlenformat = zahlenformat;
-    QWidget* fenster = MainForm->fenster_erzeugen(kolvar::Fensterart::Rechnenfenster, vorgaben);
+    kolvar::Protokollfenster* fenster = MainForm->protokollfenster_erzeugen(vorgaben);
     if (!fenster)
         return nullptr;
     // The transcript is read line by line as the engine took it, so the
     // window must not be in program mode.
-    QMetaObject::invokeMethod(fenster, kDirektModus, Qt::DirectConnection);
-    fenster->show();
+    fenster->direktmodus_setzen();
+    fenster->fenster()->show();
     return fenster;
 }
 
@@ -56,12 +51,6 @@ void Texcausdlg::Rechne1Click()
     // window showing a list must not calculate the formula shown before.
     if (!rechenbar() || !projektliste)
         return;
-
-    // The transcript window is made before any value is looked at, so a run
-    // that stops early still leaves the steps it took.
-    QPointer<QWidget> protokollfenster;
-    if (protokollieren)
-        protokollfenster = neuesProtokollfenster();
 
     extendEdit1->clear();
     groessen[1].Wert.clear();
@@ -74,14 +63,25 @@ void Texcausdlg::Rechne1Click()
         satz.push_back(kolvar::rechengroesse(groessen[size_t(k)]));
     }
 
+    // The transcript window opens with the first line the engine took, so a
+    // run that stops before it sends anything leaves no empty window, and one
+    // that stops later keeps the steps it took.
+    kolvar::Protokollfenster* ziel = nullptr;
+    QPointer<QWidget> zielfenster;
+    bool geoeffnet = false;
     kolvar::KeinProtokoll ohne;
-    kolvar::Zeilenprotokoll mit([&protokollfenster](const QString& zeile) {
-        if (protokollfenster)
-            QMetaObject::invokeMethod(protokollfenster.data(), kZeileHinzufuegen, Qt::DirectConnection,
-                                      Q_ARG(QString, zeile));
+    kolvar::Zeilenprotokoll mit([&](const QString& zeile) {
+        if (!geoeffnet) {
+            geoeffnet = true;
+            ziel = neuesProtokollfenster();
+            if (ziel)
+                zielfenster = ziel->fenster();
+        }
+        if (zielfenster)
+            ziel->zeile_anhaengen(zeile);
     });
     kolvar::Rechenprotokoll& protokoll =
-        protokollfenster ? static_cast<kolvar::Rechenprotokoll&>(mit) : static_cast<kolvar::Rechenprotokoll&>(ohne);
+        protokollieren ? static_cast<kolvar::Rechenprotokoll&>(mit) : static_cast<kolvar::Rechenprotokoll&>(ohne);
 
     kolvar::Formelrechnung rechnen(*projektliste);
     const kolvar::Rechenergebnis e = rechnen.rechne(rechnung, satz, zahlenformat, protokoll);

@@ -28,7 +28,6 @@
 #include <vector>
 
 Tdialogkolvar* dialogkolvar = nullptr;
-Tfktbaum* projektliste = nullptr;
 
 namespace {
 
@@ -77,9 +76,6 @@ Tdialogkolvar::Tdialogkolvar(QWidget* parent)
     setObjectName(QStringLiteral("dialogkolvar"));
     setWindowTitle(QStringLiteral("Projektkolvarn bearbeiten"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
-
-    // The list lives exactly as long as this dialog.
-    projektliste = new Tfktbaum();
 
     PageControl1 = new QTabWidget(this);
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
@@ -220,11 +216,7 @@ Tdialogkolvar::Tdialogkolvar(QWidget* parent)
     connect(BitBtn2, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-Tdialogkolvar::~Tdialogkolvar()
-{
-    delete projektliste;
-    projektliste = nullptr;
-}
+Tdialogkolvar::~Tdialogkolvar() = default;
 
 void Tdialogkolvar::showEvent(QShowEvent* event)
 {

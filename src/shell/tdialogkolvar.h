@@ -1,9 +1,10 @@
 #pragma once
-// The project-formula editor. It owns the one global list of project
-// formulas, projektliste, which every calculator of the program shares: the
-// list is made with the dialog at start-up and freed with it at the end, so
-// it outlives every window that uses it. Here the user types, picks,
-// imports, exports, evaluates and deletes project formulas.
+// The project-formula editor: here the user types, picks, imports, exports,
+// evaluates and deletes the project formulas of projektliste, the one list
+// that every calculator shares. The dialog works on the list; the program
+// object owns it (shell/projektliste.h).
+#include "shell/projektliste.h"
+
 #include <QDialog>
 #include <QString>
 
@@ -98,6 +99,5 @@ private:
     } m_auswahl;
 };
 
-// The shared instance, created at start-up, and the project-formula list it owns.
+// The shared instance, created at start-up.
 extern Tdialogkolvar* dialogkolvar;
-extern Tfktbaum* projektliste;

@@ -138,7 +138,8 @@ TMainForm::TMainForm(QWidget* parent)
 
 TMainForm::~TMainForm()
 {
-    // Run-time windows have no Qt parent; they end with the main window.
+    // Run-time windows have no Qt parent; they end with the main window at
+    // the latest (the program object frees them earlier, see app/startup.h).
     fenster_freigeben();
     if (MainForm == this)
         MainForm = nullptr;
@@ -146,9 +147,7 @@ TMainForm::~TMainForm()
 
 void TMainForm::fenster_freigeben()
 {
-    const QList<QWidget*> fenster = eigeneFenster();
-    m_fenster.clear();
-    qDeleteAll(fenster);
+    m_besitz.freigeben();
 }
 
 QString TMainForm::standardtitel()
@@ -481,29 +480,37 @@ QWidget* TMainForm::fenster_erzeugen(kolvar::Fensterart art,
     return fenster;
 }
 
-void TMainForm::fenster_aufnehmen(QWidget* fenster)
+kolvar::Protokollfenster* TMainForm::protokollfenster_erzeugen(const kolvar::Fenstervorgaben& vorgaben)
 {
-    if (!fenster || eigeneFenster().contains(fenster))
-        return;
-    m_fenster.append(QPointer<QWidget>(fenster));
+    QWidget* fenster = fenster_erzeugen(kolvar::Fensterart::Rechnenfenster, vorgaben);
+    if (!fenster)
+        return nullptr;
+    kolvar::Protokollfenster* zugang = m_factory->protokollfenster(fenster);
+    // A window nobody could write into would only stand there empty.
+    if (!zugang)
+        delete fenster;
+    return zugang;
+}
+
+void TMainForm::fenster_aufnehmen(QWidget* fenster, kolvar::Zugehoerigkeit zugehoerigkeit, QWidget* erzeuger)
+{
+    m_besitz.aufnehmen(fenster, zugehoerigkeit, erzeuger);
 }
 
 QList<QWidget*> TMainForm::eigeneFenster() const
 {
-    QList<QWidget*> result;
-    for (const QPointer<QWidget>& p : m_fenster)
-        if (p)
-            result.append(p.data());
-    return result;
+    return m_besitz.fenster(kolvar::Zugehoerigkeit::Hauptfenster);
 }
 
 void TMainForm::fenster_schliessen()
 {
-    // Closing may free a window (and later ones may be added meanwhile), so
-    // walk a copy of the list as it stood, counted once.
-    m_fenster.removeAll(QPointer<QWidget>());
-    const QList<QPointer<QWidget>> fenster = m_fenster;
-    for (const QPointer<QWidget>& p : fenster)
+    // Closing may free a window (and its "Neu" windows with it), and later
+    // ones may be added meanwhile, so walk the list as it stood, counted
+    // once, through weak pointers.
+    QList<QPointer<QWidget>> fenster;
+    for (QWidget* w : eigeneFenster())
+        fenster.append(w);
+    for (const QPointer<QWidget>& p : std::as_const(fenster))
         if (p && p->isWindow())
             p->close();
 }

@@ -2,8 +2,9 @@
 // The main window: the tool bar of small and large buttons, the menus, the
 // page area with the template tree, and the program-wide state other windows
 // read (program directory, current project file, default number format). It
-// opens the run-time windows through the registered window factory and keeps
-// them in a list of its own, in the order of their creation.
+// opens the run-time windows through the registered window factory and owns
+// every run-time window of the program (shell/fensterbesitz.h).
+#include "shell/fensterbesitz.h"
 #include "shell/windowfactory.h"
 
 #include <QList>
@@ -77,14 +78,29 @@ public:
     // shown yet.
     QWidget* fenster_erzeugen(kolvar::Fensterart art,
                               const std::optional<kolvar::Fenstervorgaben>& vorgaben);
-    // Takes a window created elsewhere into the list (at its end).
-    void fenster_aufnehmen(QWidget* fenster);
-    // The run-time windows that still exist, oldest first.
+    // A new calculation window, taken in like any other, reached through its
+    // typed operations; nullptr (and no window left behind) when this build
+    // has none or the factory cannot hand out those operations.
+    kolvar::Protokollfenster* protokollfenster_erzeugen(const kolvar::Fenstervorgaben& vorgaben);
+    // Takes a window made elsewhere into the program's run-time windows (at
+    // the end). Every run-time window must come through here or through
+    // fenster_erzeugen: the main window is the one owner of them all. A
+    // window made by another one's "Neu" names its maker; program output
+    // belongs to the program (kolvar::Zugehoerigkeit).
+    void fenster_aufnehmen(QWidget* fenster,
+                           kolvar::Zugehoerigkeit zugehoerigkeit = kolvar::Zugehoerigkeit::Hauptfenster,
+                           QWidget* erzeuger = nullptr);
+    // The main window's own run-time windows that still exist, oldest first:
+    // what "Neues Projekt" closes, "Verdeckte Fenster anzeigen" shows and a
+    // project lists.
     QList<QWidget*> eigeneFenster() const;
-    // Closes every run-time window; each window's own close handling decides.
+    // Every run-time window that still exists, whoever it belongs to.
+    QList<QWidget*> alleFenster() const { return m_besitz.alle(); }
+    // Closes the main window's own run-time windows; each window's own close
+    // handling decides.
     void fenster_schliessen();
-    // Destroys every run-time window without asking it (the end of the
-    // program: nothing is saved).
+    // Destroys every run-time window without asking it, newest first (the
+    // end of the program: nothing is saved).
     void fenster_freigeben();
 
     // Long-lived windows.
@@ -278,7 +294,7 @@ private:
     kolvar::WindowFactory* m_factory = nullptr;
     bool m_vorlageOeffnet = false;
     bool m_vorlageBenannt = false; // the node taken last names a template
-    QList<QPointer<QWidget>> m_fenster;
+    kolvar::Fensterbesitz m_besitz;
     std::array<QPointer<QWidget>, kDialogfensterAnzahl> m_dialoge;
 };
 

@@ -21,4 +21,9 @@ QWidget* FensterRegister::erzeugen(Fensterart art, const std::optional<Fenstervo
     return it == m_erzeuger.end() ? nullptr : it->second(vorgaben);
 }
 
+Protokollfenster* FensterRegister::protokollfenster(QWidget* fenster) const
+{
+    return fenster && m_protokollzugang ? m_protokollzugang(fenster) : nullptr;
+}
+
 } // namespace kolvar

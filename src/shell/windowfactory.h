@@ -24,6 +24,23 @@ enum class Fensterart : int {
     Fraktale = 100,           // fractal window
 };
 
+// What another window may do with a calculation window it opened: the
+// formula window writes the transcript of a calculation into one. The
+// calculation window implements it; the factory hands it out for a window of
+// the kind Rechnenfenster (WindowFactory::protokollfenster).
+class Protokollfenster {
+public:
+    // The window itself, to show it and to notice its end.
+    virtual QWidget* fenster() = 0;
+    // Direct mode, so that the lines are read as the engine took them.
+    virtual void direktmodus_setzen() = 0;
+    // Appends a line at the end of the text.
+    virtual void zeile_anhaengen(const QString& zeile) = 0;
+
+protected:
+    ~Protokollfenster() = default;
+};
+
 // What a window opened by a command of the main window takes over from it.
 // A window the project file restores takes nothing: it keeps the defaults of
 // its own creation and whatever its file holds.
@@ -47,6 +64,11 @@ public:
     // file name); without, it keeps its own defaults. Returns nullptr when
     // the kind is not available.
     virtual QWidget* erzeugen(Fensterart art, const std::optional<Fenstervorgaben>& vorgaben) = 0;
+
+    // The calculation-window operations of a window this factory made as a
+    // Rechnenfenster; nullptr for any other window, and when the kind's
+    // library offers none.
+    virtual Protokollfenster* protokollfenster(QWidget* fenster) const = 0;
 };
 
 // The factory the program runs with: each library that builds a kind of
@@ -55,15 +77,21 @@ public:
 class FensterRegister : public WindowFactory {
 public:
     using Erzeuger = std::function<QWidget*(const std::optional<Fenstervorgaben>& vorgaben)>;
+    using Protokollzugang = std::function<Protokollfenster*(QWidget* fenster)>;
 
     // Registers (or replaces) how windows of the kind are made.
     void eintragen(Fensterart art, Erzeuger erzeuger);
+    // Registers how a calculation window is reached as a Protokollfenster
+    // (the calculation window's library, beside its Erzeuger).
+    void protokollzugang_eintragen(Protokollzugang zugang) { m_protokollzugang = std::move(zugang); }
 
     bool kann(Fensterart art) const override;
     QWidget* erzeugen(Fensterart art, const std::optional<Fenstervorgaben>& vorgaben) override;
+    Protokollfenster* protokollfenster(QWidget* fenster) const override;
 
 private:
     std::map<Fensterart, Erzeuger> m_erzeuger;
+    Protokollzugang m_protokollzugang;
 };
 
 } // namespace kolvar

@@ -29,14 +29,6 @@ TEditForm* EditForm = nullptr;
 
 namespace {
 
-// Output windows belong to no window: they outlive the window whose program
-// made them and go at the end of the program.
-QList<QPointer<TEditForm>>& anwendungsfenster()
-{
-    static QList<QPointer<TEditForm>> liste;
-    return liste;
-}
-
 QFont arial(int punkte)
 {
     QFont f(QStringLiteral("Arial"));
@@ -183,9 +175,8 @@ TEditForm::TEditForm(QWidget* parent) : QMainWindow(parent)
 
 TEditForm::~TEditForm()
 {
-    // Windows made by "Neu" belong to this one.
-    for (const QPointer<TEditForm>& p : std::as_const(m_eigene))
-        delete p.data();
+    // The windows this one made with "Neu" go with it; the main window, their
+    // owner, sees to that.
     if (EditForm == this)
         EditForm = nullptr;
 }
@@ -460,27 +451,16 @@ bool TEditForm::eventFilter(QObject* watched, QEvent* event)
     return QMainWindow::eventFilter(watched, event);
 }
 
-void TEditForm::ausgabefenster_aufnehmen(TEditForm* fenster)
+TEditForm* TEditForm::neuesFenster(kolvar::Zugehoerigkeit zugehoerigkeit)
 {
-    anwendungsfenster().removeAll(QPointer<TEditForm>());
-    anwendungsfenster().append(fenster);
-}
-
-TEditForm* TEditForm::neuesFenster()
-{
+    if (!MainForm)
+        return nullptr;
     auto* fenster = new TEditForm;
     fenster->verzeichnis = verzeichnis;
     fenster->zahlenformat = zahlenformat;
     fenster->winkelmodus = winkelmodus;
+    MainForm->fenster_aufnehmen(fenster, zugehoerigkeit, this);
     return fenster;
-}
-
-void TEditForm::anwendungsfenster_freigeben()
-{
-    const QList<QPointer<TEditForm>> liste = anwendungsfenster();
-    anwendungsfenster().clear();
-    for (const QPointer<TEditForm>& p : liste)
-        delete p.data();
 }
 
 namespace kolvar {
@@ -498,16 +478,8 @@ void registriereRechnenfenster(FensterRegister& fensterregister)
                                   EditForm = fenster;
                                   return fenster;
                               });
-    // Output windows belong to the program as a whole; they go with the
-    // main window at the end.
-    static bool verbunden = false;
-    if (MainForm && !verbunden) {
-        verbunden = true;
-        QObject::connect(MainForm, &QObject::destroyed, [] {
-            verbunden = false;
-            TEditForm::anwendungsfenster_freigeben();
-        });
-    }
+    fensterregister.protokollzugang_eintragen(
+        [](QWidget* fenster) -> Protokollfenster* { return qobject_cast<TEditForm*>(fenster); });
 }
 
 } // namespace kolvar

@@ -8,7 +8,10 @@
 // its form-state text) or as plain text under any other extension.
 //
 // Other libraries reach it through the window factory only: the formula
-// window appends its transcript with the invokable zeilehinzufuegen.
+// window writes its transcript through the typed kolvar::Protokollfenster.
+#include "shell/fensterbesitz.h"
+#include "shell/windowfactory.h"
+
 #include <QColor>
 #include <QMainWindow>
 #include <QPointer>
@@ -35,7 +38,7 @@ void registriereRechnenfenster(FensterRegister& fensterregister);
 QColor schriftfarbe(int farbwert);
 } // namespace kolvar
 
-class TEditForm : public QMainWindow {
+class TEditForm : public QMainWindow, public kolvar::Protokollfenster {
     Q_OBJECT
 public:
     explicit TEditForm(QWidget* parent = nullptr);
@@ -108,9 +111,8 @@ public:
     // --- the memo -----------------------------------------------------------
     // The memo's lines as a person sees them (an empty memo has none).
     QStringList zeilen() const;
-    // Adds a line at the end of the memo (the memo's add-line operation);
-    // the formula window writes its transcript through it.
-    Q_INVOKABLE void zeilehinzufuegen(const QString& zeile);
+    // Adds a line at the end of the memo (the memo's add-line operation).
+    void zeilehinzufuegen(const QString& zeile);
     // Inserts a line so that it becomes line index (0-based).
     void zeileeinfuegen(int index, const QString& zeile);
 
@@ -122,9 +124,11 @@ public:
     void zeigekolvar_aktualisieren();
     // The output window of the last program run that had output, if open.
     TEditForm* ausgabefenster() const { return m_ausgabefenster.data(); }
-    // Frees the windows that belong to no other window (program output);
-    // called at the end of the program.
-    static void anwendungsfenster_freigeben();
+
+    // --- what the formula window may do with it ---------------------------------
+    QWidget* fenster() override { return this; }
+    void direktmodus_setzen() override { DirektModus1Click(); }
+    void zeile_anhaengen(const QString& zeile) override { zeilehinzufuegen(zeile); }
 
     // --- files ------------------------------------------------------------------
     // Opens a file into the window: ".ref" (any case) as a calculation-window
@@ -182,13 +186,14 @@ private:
     // Writes the window to name (".ref" or plain text by its extension);
     // false, with a message shown, when nothing was written.
     bool schreiben(const QString& name);
-    // A new window with this one's format and angle mode, not yet shown.
-    TEditForm* neuesFenster();
-    static void ausgabefenster_aufnehmen(TEditForm* fenster);
+    // A new window with this one's format and angle mode, not yet shown,
+    // taken in by the main window, the owner of every run-time window, as
+    // belonging to this window ("Neu") or to the program (program output);
+    // nullptr without a main window.
+    TEditForm* neuesFenster(kolvar::Zugehoerigkeit zugehoerigkeit);
 
     int m_farbwert = 0; // black
     QPointer<TEditForm> m_ausgabefenster;
-    QList<QPointer<TEditForm>> m_eigene; // made by "Neu", freed with this window
 };
 
 // The calculation window created last.

@@ -290,12 +290,13 @@ void TEditForm::ffnen1Click()
 
 void TEditForm::Neu1Click()
 {
-    TEditForm* fenster = neuesFenster();
+    TEditForm* fenster = neuesFenster(kolvar::Zugehoerigkeit::Erzeuger);
+    if (!fenster)
+        return;
     if (zahlenform) {
         fenster->zahlenformat = zahlenform->zahlenformat;
         fenster->winkelmodus = zahlenform->winkelmodus;
     }
-    m_eigene.append(fenster);
     fenster->show();
 }
 

@@ -97,8 +97,9 @@ void TEditForm::Programmstarten1Click()
     if (ausgabe.isEmpty())
         return;
     // Every run with output gets a window of its own, which outlives this one.
-    TEditForm* fenster = neuesFenster();
-    ausgabefenster_aufnehmen(fenster);
+    TEditForm* fenster = neuesFenster(kolvar::Zugehoerigkeit::Programm);
+    if (!fenster)
+        return;
     m_ausgabefenster = fenster;
     fenster->show();
     for (const QString& zeile : ausgabe)

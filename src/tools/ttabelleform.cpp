@@ -112,7 +112,11 @@ Ttabelleform::~Ttabelleform()
         expfordlg->tabellenliste = nullptr;
     if (tabelleform == this)
         tabelleform = nullptr;
-    // The view goes before the model and the calculation it shows.
+    // The view goes before the model and the calculation it shows. Its parts
+    // still send events while they go, when the grid is no longer one:
+    // this window stops looking at them first.
+    StringGrid1->viewport()->removeEventFilter(this);
+    StringGrid1->removeEventFilter(this);
     delete StringGrid1;
     StringGrid1 = nullptr;
 }

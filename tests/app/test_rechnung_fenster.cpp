@@ -183,4 +183,30 @@ TEST_F(Rechenweg, ValuesInChosenUnitsGiveTheResultTheExampleAndTheTranscript)
     EXPECT_EQ(zweites->zeilen(), (QStringList{";S1 = Weg - Kilometer", "S1=100", ";S = Weg - Meter", "S=S1*1000"}));
 }
 
+TEST_F(Rechenweg, ATranscriptRunThatStopsBeforeItsFirstLineOpensNoWindow)
+{
+    Texcausdlg& f = *fenster;
+    waehle(f.gebietlabels, "Mechanik");
+    waehle(f.themenlabels, "Geradlinige Bewegung");
+    waehle(f.inhaltlabels, "Gleichförmige Bewegung");
+    QTest::mouseClick(f.Seite2btn, Qt::LeftButton);
+    const struct {
+        const char* weg;
+        const char* meldung;
+    } faelle[] = {
+        {"", "Bitte Werte eingeben!"},
+        {"1E", "Fehlerhafte Eingabe"},
+    };
+    for (const auto& fall : faelle) {
+        seams.messages.clear();
+        f.extendEdits[2]->clear();
+        if (*fall.weg)
+            tippe(2, QString::fromUtf8(fall.weg));
+        tippe(3, "3600");
+        QTest::mouseClick(f.Speedrechfens, Qt::LeftButton);
+        EXPECT_EQ(seams.messageTexts(), QStringList{fall.meldung}) << fall.weg;
+        EXPECT_EQ(MainForm->alleFenster().size(), 1) << fall.weg;
+    }
+}
+
 } // namespace

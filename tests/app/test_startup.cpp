@@ -12,6 +12,7 @@
 #include "shell/tmainform.h"
 #include "shell/tzahlenform.h"
 #include "support/testpaths.h"
+#include "tools/teditform.h"
 #include "tools/ttabelleform.h"
 
 #include <QApplication>
@@ -19,6 +20,8 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QTest>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QToolButton>
@@ -216,4 +219,44 @@ TEST_F(Startup, MainWindowPictureShowsEveryTextWhole)
     const QMenuBar* bar = MainForm->menuBar();
     for (QAction* a : bar->actions())
         EXPECT_TRUE(bar->rect().contains(bar->actionGeometry(a))) << a->text().toStdString();
+}
+
+TEST_F(Startup, AtTheEndEveryRunTimeWindowGoesFirstAndTheProjectFormulasLast)
+{
+    QStringList ende; // what ended, in order
+    bool listeFehlte = false;
+    {
+        kolvar::Programm p(programm);
+        p.starten();
+        // A formula window and a calculation window from the tool bar, a
+        // "Neu" window of the calculation window, and the output window of a
+        // program run, which belongs to the program as a whole.
+        QTest::mouseClick(MainForm->SpeedButton48, Qt::LeftButton);
+        QTest::mouseClick(MainForm->SpeedButton39, Qt::LeftButton);
+        auto* rechnen = qobject_cast<TEditForm*>(MainForm->eigeneFenster().back());
+        ASSERT_NE(rechnen, nullptr);
+        rechnen->Neu1->trigger();
+        rechnen->ProgrammModus1->trigger();
+        rechnen->Memo1->setPlainText(QStringLiteral("a=2\nAusgabe(a*3)"));
+        QTest::mouseClick(rechnen->Rechne, Qt::LeftButton);
+        ASSERT_NE(rechnen->ausgabefenster(), nullptr);
+        ASSERT_EQ(MainForm->alleFenster().size(), 4);
+        EXPECT_EQ(MainForm->eigeneFenster().size(), 2);
+
+        auto merke = [&](QObject* o, const QString& name) {
+            QObject::connect(o, &QObject::destroyed, [&ende, &listeFehlte, name] {
+                ende << name;
+                listeFehlte = listeFehlte || !projektliste;
+            });
+        };
+        for (QWidget* w : MainForm->alleFenster())
+            merke(w, QStringLiteral("Laufzeitfenster"));
+        merke(MainForm, QStringLiteral("MainForm"));
+        merke(dialogkolvar, QStringLiteral("dialogkolvar"));
+        merke(Datadlg, QStringLiteral("Datadlg"));
+    }
+    EXPECT_EQ(ende, (QStringList{"Laufzeitfenster", "Laufzeitfenster", "Laufzeitfenster", "Laufzeitfenster",
+                                 "dialogkolvar", "MainForm", "Datadlg"}));
+    EXPECT_FALSE(listeFehlte) << "a window ended after the project-formula list";
+    EXPECT_EQ(projektliste, nullptr);
 }

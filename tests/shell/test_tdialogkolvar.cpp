@@ -22,7 +22,6 @@ protected:
     void SetUp() override
     {
         dlg = std::make_unique<Tdialogkolvar>();
-        ASSERT_NE(projektliste, nullptr);
     }
 
     void define(const QString& zeile)
@@ -47,14 +46,17 @@ protected:
 
     kolvar::ScriptedSeams seams;
     kolvar::SeamsGuard guard{seams};
+    kolvar::Projektformeln formeln;
     std::unique_ptr<Tdialogkolvar> dlg;
 };
 
-TEST_F(DialogkolvarTest, OwnsTheProjectListForItsLifetime)
+TEST_F(DialogkolvarTest, TheProjectFormulasOutliveTheDialog)
 {
-    EXPECT_EQ(projektliste->count(), 0);
+    EXPECT_EQ(projektliste, &formeln.liste());
+    define("x=2");
     dlg.reset();
-    EXPECT_EQ(projektliste, nullptr);
+    ASSERT_EQ(projektliste, &formeln.liste());
+    EXPECT_EQ(projektliste->count(), 1);
 }
 
 TEST_F(DialogkolvarTest, DefiningListsDefinitionsAndValues)

@@ -267,6 +267,15 @@ TEST_F(Fixture, NewWindowsTakeTheDefaultsAndJoinTheListInOrder)
     EXPECT_EQ(erzeugt[0]->vorgaben->zahlenformat, QStringLiteral("0.000"));
 }
 
+TEST_F(Fixture, ACalculationWindowThatCannotTakeATranscriptIsNotLeftStanding)
+{
+    // The fixture's calculation windows offer no typed operations.
+    EXPECT_EQ(form->protokollfenster_erzeugen(Fenstervorgaben{}), nullptr);
+    ASSERT_EQ(erzeugt.size(), 1);
+    freigeben();
+    EXPECT_TRUE(form->alleFenster().isEmpty());
+}
+
 TEST_F(Fixture, NeuesProjektClosesRunTimeWindowsAndResetsTheFormat)
 {
     for (int i = 0; i < 3; ++i)
@@ -278,7 +287,7 @@ TEST_F(Fixture, NeuesProjektClosesRunTimeWindowsAndResetsTheFormat)
     form->dialog_eintragen(Dialogfenster::bearbformdlg, &editor);
     form->zahlenformat = QStringLiteral("0.0000E-00");
     form->projektname = QStringLiteral("/tmp/a.pro");
-    Tdialogkolvar owner; // owns the project formulas
+    kolvar::Projektformeln formeln;
     ASSERT_TRUE(projektliste->definiere("A=5"));
     ASSERT_TRUE(projektliste->definiere("F(X)=A*X"));
 

@@ -60,6 +60,9 @@ struct EditFormTest : ::testing::Test {
     kolvar::ScriptedSeams seams;
     kolvar::SeamsGuard guard{seams};
     QTemporaryDir dir;
+    kolvar::Projektformeln formeln;
+    // The owner of every run-time window ("Neu" and program output).
+    std::unique_ptr<TMainForm> haupt;
     std::unique_ptr<Tdialogkolvar> kolvarn;
     std::unique_ptr<Tzahlenform> format;
     std::unique_ptr<Thtmldlg> html;
@@ -67,6 +70,8 @@ struct EditFormTest : ::testing::Test {
 
     void SetUp() override
     {
+        haupt = std::make_unique<TMainForm>();
+        MainForm = haupt.get();
         kolvarn = std::make_unique<Tdialogkolvar>();
         dialogkolvar = kolvarn.get();
         format = std::make_unique<Tzahlenform>();
@@ -74,13 +79,12 @@ struct EditFormTest : ::testing::Test {
         html = std::make_unique<Thtmldlg>();
         html->setVerzeichnis(dir.path() + QLatin1Char('/'));
         htmldlg = html.get();
-        ASSERT_NE(projektliste, nullptr);
     }
     void TearDown() override
     {
         for (const QPointer<TEditForm>& f : std::as_const(fenster))
             delete f.data();
-        TEditForm::anwendungsfenster_freigeben();
+        haupt.reset();
         htmldlg = nullptr;
         zahlenform = nullptr;
         dialogkolvar = nullptr;
@@ -666,9 +670,10 @@ TEST_F(EditFormTest, ToolBarShowsEveryButtonWholeAtAnyWidth)
     }
 }
 
-TEST_F(EditFormTest, TranscriptLinesArriveByName)
+TEST_F(EditFormTest, TranscriptLinesArriveThroughTheTypedAccessOfTheFactory)
 {
-    // The formula window knows the window only as a QWidget from the factory.
+    // The formula window knows the window only as a QWidget from the factory
+    // and reaches it through what the factory hands out for it.
     kolvar::FensterRegister fabrik;
     kolvar::registriereRechnenfenster(fabrik);
     ASSERT_TRUE(fabrik.kann(kolvar::Fensterart::Rechnenfenster));
@@ -680,8 +685,16 @@ TEST_F(EditFormTest, TranscriptLinesArriveByName)
     EXPECT_EQ(f->winkelmodus, 2);
     EXPECT_TRUE(f->testAttribute(Qt::WA_DeleteOnClose));
     EXPECT_EQ(f->parent(), nullptr);
+    QWidget anderes;
+    EXPECT_EQ(fabrik.protokollfenster(&anderes), nullptr);
+    kolvar::Protokollfenster* p = fabrik.protokollfenster(w);
+    ASSERT_NE(p, nullptr);
+    EXPECT_EQ(p->fenster(), w);
+    f->ProgrammModus1Click();
+    p->direktmodus_setzen();
+    EXPECT_TRUE(f->direktmodus);
     for (const char* zeile : {";X = Länge - Meter", "X=2,5", "Y="})
-        ASSERT_TRUE(QMetaObject::invokeMethod(w, "zeilehinzufuegen", Q_ARG(QString, QString::fromUtf8(zeile))));
+        p->zeile_anhaengen(QString::fromUtf8(zeile));
     EXPECT_EQ(f->zeilen(), (QStringList{";X = Länge - Meter", "X=2,5", "Y="}));
 
     // A window restored from a project keeps its own defaults.

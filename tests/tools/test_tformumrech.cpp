@@ -72,6 +72,7 @@ struct Umrechnung : ::testing::Test {
     kolvar::SeamsGuard guard{seams};
     QTemporaryDir dir;
     QString daten;
+    kolvar::Projektformeln formeln;
     std::unique_ptr<Tdialogkolvar> kolvarDialog;
     std::unique_ptr<Tzahlenform> format;
     std::unique_ptr<Teintabdlg> eintab;

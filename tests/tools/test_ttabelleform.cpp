@@ -68,6 +68,7 @@ struct Blattfenster : ::testing::Test {
     kolvar::ScriptedSeams seams;
     kolvar::SeamsGuard guard{seams};
     QTemporaryDir dir;
+    kolvar::Projektformeln formeln;
     std::unique_ptr<Tdialogkolvar> kolvarn = std::make_unique<Tdialogkolvar>();
     std::unique_ptr<Thtmldlg> html = std::make_unique<Thtmldlg>();
     std::unique_ptr<Texpfordlg> export_ = std::make_unique<Texpfordlg>();
