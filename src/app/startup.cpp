@@ -18,9 +18,11 @@
 #include "shell/tzeitdlg.h"
 #include "tools/teditform.h"
 #include "tools/teinffordlg.h"
+#include "tools/teintab2dlg.h"
 #include "tools/teintabdlg.h"
 #include "tools/texpfordlg.h"
 #include "tools/tformumrech.h"
+#include "tools/tformumtab.h"
 #include "tools/tsummedlg.h"
 #include "tools/ttabelleform.h"
 
@@ -86,7 +88,9 @@ void Programm::starten()
     htmldlg->setVerzeichnis(MainForm->verzeichnis);
     erzeugen(neuedateidlg); // 12
     erzeugen(InfoKolvar); // 13
-    // 14 Tformumtab
+    erzeugen(formumtab); // 14 loads the value tables
+    formumtab->setVerzeichnis(MainForm->verzeichnis);
+    formumtab->lade_tabellen();
     erzeugen(formumrech); // 15 loads the conversion groups
     formumrech->setVerzeichnis(MainForm->verzeichnis);
     formumrech->lade_umrechnungen();
@@ -95,7 +99,7 @@ void Programm::starten()
     bearbformdlg->verzeichnis = MainForm->verzeichnis;
     erzeugen(eintabdlg); // 18
     erzeugen(Form5); // 19 the editor's fill dialog
-    // 20 Teintab2dlg
+    erzeugen(eintab2dlg); // 20
     // 21 TVorlagekolvarDlg
     erzeugen(DBFindForm); // 22 the editor's search dialog
     erzeugen(inflizen); // 23
@@ -107,6 +111,7 @@ void Programm::starten()
     MainForm->dialog_eintragen(Dialogfenster::vorlbeadlg, vorlbeadlg);
     MainForm->dialog_eintragen(Dialogfenster::zeitdlg, zeitdlg);
     MainForm->dialog_eintragen(Dialogfenster::zahlenform, zahlenform);
+    MainForm->dialog_eintragen(Dialogfenster::formumtab, formumtab);
     MainForm->dialog_eintragen(Dialogfenster::formumrech, formumrech);
     MainForm->dialog_eintragen(Dialogfenster::inflizen, inflizen);
     MainForm->dialog_eintragen(Dialogfenster::bearbformdlg, bearbformdlg);

@@ -547,12 +547,9 @@ void Texcausdlg::baue_seiten()
 
 void Texcausdlg::verbinde()
 {
-    // Commands whose targets come with the window file, the duplicate, the
-    // HTML output and the spreadsheet export: present, but off until those
-    // exist.
-    for (QObject* o : std::initializer_list<QObject*>{
-             ffnen1, Speichern1, Speichernunter1, SpeedButton4, SpeedButton14, saveas, Duplizieren1,
-             SpeedButton17, ausgabe, SpeedButton11, abellenkalkulation1})
+    // The spreadsheet export comes with the spreadsheet: present, but off
+    // until it exists.
+    for (QObject* o : std::initializer_list<QObject*>{abellenkalkulation1})
         m_ohneZiel.insert(o);
     for (const QObject* o : m_ohneZiel) {
         if (auto* a = qobject_cast<QAction*>(const_cast<QObject*>(o)))
@@ -561,6 +558,17 @@ void Texcausdlg::verbinde()
             w->setEnabled(false);
     }
 
+    connect(ffnen1, &QAction::triggered, this, &Texcausdlg::ffnen1Click);
+    connect(SpeedButton4, &QToolButton::clicked, this, &Texcausdlg::ffnen1Click);
+    connect(Speichern1, &QAction::triggered, this, &Texcausdlg::Speichern1Click);
+    connect(SpeedButton14, &QToolButton::clicked, this, &Texcausdlg::Speichern1Click);
+    connect(Speichernunter1, &QAction::triggered, this, &Texcausdlg::Speichernunter1Click);
+    connect(saveas, &QToolButton::clicked, this, &Texcausdlg::Speichernunter1Click);
+    connect(Duplizieren1, &QAction::triggered, this, &Texcausdlg::Duplizieren1Click);
+    connect(SpeedButton17, &QToolButton::clicked, this, &Texcausdlg::Duplizieren1Click);
+    // A picture of the window can always be sent, whatever it shows.
+    connect(ausgabe, &QAction::triggered, this, &Texcausdlg::ausgabeClick);
+    connect(SpeedButton11, &QToolButton::clicked, this, &Texcausdlg::ausgabeClick);
     connect(Drucken1, &QAction::triggered, this, &Texcausdlg::Drucken1Click);
     connect(Beenden1, &QAction::triggered, this, &Texcausdlg::Beenden1Click);
     connect(SpeedButton2, &QToolButton::clicked, this, &Texcausdlg::Beenden1Click);

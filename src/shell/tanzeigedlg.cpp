@@ -1,6 +1,7 @@
 #include "shell/tanzeigedlg.h"
 
 #include "engine/tfktbaum.h"
+#include "controls/tsaveloadlist.h"
 #include "engine/tfktzelle.h"
 #include "shell/buttonpictures.h"
 #include "shell/formbau.h"
@@ -102,6 +103,8 @@ Tanzeigedlg::Tanzeigedlg(QWidget* parent)
     layout->setContentsMargins(2, 2, 2, 2);
     layout->addWidget(PageControl1);
     resize(300, 260);
+    // A project may hold any size; below this the lists and buttons are cut.
+    setMinimumSize(300, 200);
 
     connect(Aktualisieren, &QToolButton::clicked, this, &Tanzeigedlg::AktualisierenClick);
     connect(SpeedButton1, &QToolButton::clicked, this, &Tanzeigedlg::AktualisierenClick);
@@ -180,4 +183,31 @@ void Tanzeigedlg::SpeedButton48Click()
 void Tanzeigedlg::SpeedButton2Click()
 {
     hauptfenster_zeigen();
+}
+
+Anzeigefensterplatz Tanzeigedlg::platz() const
+{
+    Anzeigefensterplatz p;
+    p.visible = isVisible();
+    p.width = width();
+    p.height = height();
+    p.top = y();
+    p.left = x();
+    p.windowState = kolvar::zustandsnummer(windowState());
+    p.control = PageControl1->currentIndex();
+    return p;
+}
+
+void Tanzeigedlg::platz_setzen(const Anzeigefensterplatz& p)
+{
+    move(0, 0);
+    const Qt::WindowState zustand = kolvar::fensterzustand(p.windowState);
+    setWindowState(zustand);
+    if (zustand == Qt::WindowNoState) {
+        resize(kolvar::fenstergroesse(p.width, p.height));
+        move(p.left, p.top);
+        if (p.control >= 0 && p.control < PageControl1->count())
+            PageControl1->setCurrentIndex(p.control);
+    }
+    setVisible(p.visible);
 }

@@ -7,6 +7,7 @@
 // user's back.
 #include <QDialog>
 
+struct Anzeigefensterplatz;
 class QListWidget;
 class QTabWidget;
 class QToolButton;
@@ -28,6 +29,11 @@ public:
     QToolButton* SpeedButton48 = nullptr;
     QToolButton* SpeedButton2 = nullptr;
     QListWidget* ListBox1 = nullptr;
+
+    // Where it stands, as the project file keeps it, and taking a place a
+    // project restored: size, place and page count only in the normal state.
+    Anzeigefensterplatz platz() const;
+    void platz_setzen(const Anzeigefensterplatz& platz);
 
 public slots:
     void AktualisierenClick();

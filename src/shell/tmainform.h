@@ -43,6 +43,21 @@ enum class Dialogfenster {
 };
 inline constexpr int kDialogfensterAnzahl = 10;
 
+// Where the window manager stands, as the project file keeps it: shown or
+// not, its size and place, its state (0 normal, 1 minimised, 2 maximised) and
+// its active page. The window manager takes it on restore and gives its own
+// on save; without one the main window keeps what a project restored, so that
+// saving the project again writes it back unchanged.
+struct Anzeigefensterplatz {
+    bool visible = false;
+    int width = 100;
+    int height = 100;
+    int top = 0;
+    int left = 0;
+    int windowState = 0;
+    int control = 0;
+};
+
 class TMainForm : public QMainWindow {
     Q_OBJECT
 public:
@@ -69,6 +84,7 @@ public:
     int vorlagensuche = 0;
     int inhaltssuche = 0;
     QString gebiet, thema, inhalt;
+    Anzeigefensterplatz anzeigefenster;
 
     // Run-time windows.
     void setWindowFactory(kolvar::WindowFactory* factory);
@@ -107,13 +123,14 @@ public:
     void dialog_eintragen(Dialogfenster art, QWidget* fenster);
     QWidget* dialog(Dialogfenster art) const;
 
-    // Opens a project file: closes the run-time windows, takes the file's
-    // name as caption and project name, and restores it; "Datei nicht
-    // vorhanden." when it does not exist.
-    void projekt_oeffnen(const QString& datei);
-    // Restores a project file into the main window (at start-up
-    // "Standard.pro").
-    void projekt_laden(const QString& datei);
+    // Opens a project file: checks it, then empties the project formulas,
+    // closes the run-time windows, takes the file's name as caption and
+    // project name, and restores it. "Datei nicht vorhanden." when it does
+    // not exist; a file the check refuses changes nothing.
+    bool projekt_oeffnen(const QString& datei);
+    // Restores a project file into the main window, adding to what is there
+    // (at start-up "Standard.pro"). False when the file was refused.
+    bool projekt_laden(const QString& datei);
 
     // Loads TreeView1 from the template tree file below the program
     // directory; an empty tree when the file is missing or unreadable. The
@@ -289,7 +306,6 @@ private:
     void nicht_modal_zeigen(Dialogfenster art);
     QWidget* neues_fenster(kolvar::Fensterart art);
     void seite_zeigen(const QString& relativ);
-    void projekt_schreiben(const QString& datei);
 
     kolvar::WindowFactory* m_factory = nullptr;
     bool m_vorlageOeffnet = false;

@@ -1,11 +1,13 @@
 // The main window's commands: menu items and buttons.
 #include "shell/tmainform.h"
 
+#include "platform/paths.h"
 #include "platform/seams.h"
 #include "engine/tfktbaum.h"
 #include "shell/dateizeigen.h"
 #include "shell/tanzeigedlg.h"
 #include "shell/tdialogkolvar.h"
+#include "shell/twinrestorer.h"
 #include "shell/tzahlenform.h"
 
 #include <QAction>
@@ -40,10 +42,6 @@ void TMainForm::befehle_aktualisieren()
     auto kann = [this](Fensterart art) { return m_factory && m_factory->kann(art); };
     auto da = [this](Dialogfenster art) { return dialog(art) != nullptr; };
 
-    // Opening and saving projects need the project file, which comes with its
-    // own step; until then these commands stay off.
-    const bool projektdatei = false;
-    enable(projektdatei, {ffnen1, SpeedButton2, Speichern1, SpeedButton3, Speichernunter1, SpeedButton13});
     enable(kann(Fensterart::Kolvarfenster), {Kolvarsammlung1, SpeedButton48});
     enable(kann(Fensterart::Rechnenfenster), {NeuesRechnenfenster1, SpeedButton39});
     enable(kann(Fensterart::Tabellenkalkulation), {Tabellenkalkulation1});
@@ -282,19 +280,10 @@ kolvar::FileDialogRequest projektdialog()
 
 } // namespace
 
-void TMainForm::projekt_laden(const QString& datei)
+bool TMainForm::projekt_laden(const QString& datei)
 {
-    // The project file's restorer reads datei into the main window here
-    // (placement, number format, project formulas, window manager, HTML page
-    // and every listed window); it comes with its own step.
-    Q_UNUSED(datei);
-}
-
-void TMainForm::projekt_schreiben(const QString& datei)
-{
-    // The project file's restorer writes the project into datei here; it
-    // comes with its own step.
-    Q_UNUSED(datei);
+    TWinRestorer restorer(datei);
+    return restorer.laden(*this);
 }
 
 void TMainForm::ffnen1Click()
@@ -304,27 +293,36 @@ void TMainForm::ffnen1Click()
         projekt_oeffnen(datei);
 }
 
-void TMainForm::projekt_oeffnen(const QString& datei)
+bool TMainForm::projekt_oeffnen(const QString& datei)
 {
-    if (QFileInfo::exists(datei)) {
-        if (projektliste)
-            projektliste->alle_loeschen();
-        fenster_schliessen();
-        setWindowTitle(QFileInfo(datei).fileName());
-        projektname = QFileInfo(datei).absoluteFilePath();
-        projekt_laden(projektname);
-    } else {
-        kolvar::showMessage(QStringLiteral("Datei nicht vorhanden."));
-    }
+    // Whatever comes of it, the window manager's list is emptied: the
+    // windows it named may be gone.
     fensterliste_leeren();
+    if (!QFileInfo::exists(kolvar::resolvePath(datei))) {
+        kolvar::showMessage(QStringLiteral("Datei nicht vorhanden."));
+        return false;
+    }
+    // The file is read and checked before the current project is given up:
+    // a refused file leaves the windows and formulas as they are.
+    TWinRestorer restorer(QFileInfo(datei).absoluteFilePath());
+    if (!restorer.pruefen())
+        return false;
+    if (projektliste)
+        projektliste->alle_loeschen();
+    fenster_schliessen();
+    setWindowTitle(kolvar::fileNameOf(restorer.dateiname()));
+    projektname = restorer.dateiname();
+    return restorer.laden(*this);
 }
 
 void TMainForm::Speichern1Click()
 {
-    if (projektname.isEmpty())
+    if (projektname.isEmpty()) {
         Speichernunter1Click();
-    else
-        projekt_schreiben(projektname);
+        return;
+    }
+    TWinRestorer restorer(projektname);
+    restorer.speichern(*this);
 }
 
 void TMainForm::Speichernunter1Click()
@@ -332,9 +330,12 @@ void TMainForm::Speichernunter1Click()
     const QString datei = kolvar::getSaveFileName(this, projektdialog());
     if (datei.isEmpty())
         return;
-    projekt_schreiben(datei);
-    setWindowTitle(QFileInfo(datei).fileName());
-    projektname = QFileInfo(datei).absoluteFilePath();
+    // The project takes the name of the file written, once it is written.
+    TWinRestorer restorer(QFileInfo(datei).absoluteFilePath());
+    if (!restorer.speichern(*this))
+        return;
+    setWindowTitle(kolvar::fileNameOf(restorer.dateiname()));
+    projektname = restorer.dateiname();
 }
 
 void hauptfenster_zeigen()

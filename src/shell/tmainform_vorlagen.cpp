@@ -14,6 +14,7 @@
 #include "shell/formbau.h"
 #include "shell/tdialogkolvar.h"
 #include "shell/treetext.h"
+#include "shell/twinrestorer.h"
 
 #include <QEvent>
 #include <QFileInfo>
@@ -189,22 +190,26 @@ QString TMainForm::vorlage_pfad(const QString& name) const
 
 void TMainForm::VorlageClick()
 {
-    // Only a node that names a template opens one; a heading opens nothing.
-    if (!m_vorlageBenannt || m_vorlageOeffnet)
+    if (m_vorlageOeffnet)
         return;
-    const QString datei = vorlage_pfad(vorlagedatei);
-    if (!QFileInfo(datei).isFile()) {
-        kolvar::showMessage(QStringLiteral("Datei nicht gefunden oder fehlerhaft!"));
-        return;
-    }
-    m_vorlageOeffnet = true;
-    if (projektliste)
-        projektliste->alle_loeschen();
-    fenster_schliessen();
-    setWindowTitle(standardtitel());
-    projektname.clear();
-    projekt_laden(datei);
+    // The windows the window manager listed are about to go, or the list
+    // was stale anyway.
     fensterliste_leeren();
+    // Only a node that names a template opens one; a heading opens nothing.
+    if (!m_vorlageBenannt)
+        return;
+    m_vorlageOeffnet = true;
+    // The template is read and checked before the current project is given
+    // up: a missing or broken template says so and changes nothing.
+    TWinRestorer restorer(vorlage_pfad(vorlagedatei));
+    if (restorer.pruefen()) {
+        if (projektliste)
+            projektliste->alle_loeschen();
+        fenster_schliessen();
+        setWindowTitle(standardtitel());
+        projektname.clear();
+        restorer.laden(*this);
+    }
     m_vorlageOeffnet = false;
 }
 

@@ -2,6 +2,7 @@
 // window or set all of them to normal, maximised or minimised.
 #include "engine/tfktbaum.h"
 #include "platform/seams.h"
+#include "shell/projektliste.h"
 #include "shell/tanzeigedlg.h"
 #include "shell/tdialogkolvar.h"
 #include "shell/tmainform.h"
@@ -22,6 +23,7 @@ struct Verwaltung : ::testing::Test {
     kolvar::ScriptedSeams seams;
     kolvar::SeamsGuard guard{seams};
     kolvar::FensterRegister fabrik;
+    kolvar::Projektformeln projektformeln;
     QTemporaryDir dir;
     std::unique_ptr<TMainForm> form;
     std::unique_ptr<Tdialogkolvar> formeln;

@@ -1,9 +1,12 @@
 // The main window's template page: taking a node's template, next and
 // previous, expanding and collapsing, and the hidden search, driven by
 // clicks and keys on the real tree and buttons.
+#include "engine/tfktbaum.h"
 #include "platform/seams.h"
+#include "shell/projektliste.h"
 #include "shell/tmainform.h"
 #include "shell/treetext.h"
+#include "support/testdateien.h"
 #include "support/testpaths.h"
 
 #include <QDir>
@@ -196,4 +199,47 @@ TEST_F(Vorlagen, SearchGoesOnFromTheLastHitAndStartsAgainAtTheEnd)
     form->vorlagensuche = 5;
     form->vorlagen_laden();
     EXPECT_EQ(form->vorlagensuche, 0);
+}
+
+TEST_F(Vorlagen, ATemplateOpensFromTheLektionFolderOrItsFullPathAndAMissingOrBrokenOneChangesNothing)
+{
+    kolvar::Projektformeln formeln;
+    const auto projekt = [](const char* formel) {
+        return QByteArray("[Hauptfenster]\r\nVersion=Kolvar80\r\n[Fenster]\r\nAnzahl=0\r\n[Kolvarn]\r\nAnzahl=1\r\nNr0=")
+               + formel + "\r\n";
+    };
+    const QString lektion = dir.path() + QStringLiteral("/Lektion/");
+    const QString sonst = dir.path() + QStringLiteral("/sonst/");
+    ASSERT_TRUE(QDir().mkpath(lektion) && QDir().mkpath(sonst));
+    ASSERT_TRUE(testdateien::schreibe(lektion + "rel.pro", projekt("t=1")));
+    ASSERT_TRUE(testdateien::schreibe(lektion + "kaputt.pro", "[Hauptfenster]\r\nVersion=Kolvar70\r\n"));
+    ASSERT_TRUE(testdateien::schreibe(sonst + "voll.pro", projekt("t=2")));
+    // The working directory holds a template of the same name: never taken.
+    ASSERT_TRUE(testdateien::schreibe(sonst + "rel.pro", projekt("t=9")));
+    const QString vorher = QDir::currentPath();
+    QDir::setCurrent(sonst);
+    starte({"Relativ (rel)", "Voll (" + sonst + "voll.pro)", "Fehlt (fehlt)", "Kaputt (kaputt)"});
+    const struct {
+        QString knoten;
+        long double t;
+        bool meldung;
+    } faelle[] = {{"Relativ (rel)", 1, false}, {"Fehlt (fehlt)", 1, true},
+                  {"Voll (" + sonst + "voll.pro)", 2, false}, {"Kaputt (kaputt)", 2, true}};
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.knoten.toStdString());
+        seams.messages.clear();
+        form->projektname = QStringLiteral("alt.pro");
+        klicke(form->TreeView1->findItems(f.knoten, Qt::MatchExactly).value(0));
+        QTest::mouseClick(form->Vorlage, Qt::LeftButton);
+        long double t = 0;
+        EXPECT_TRUE(projektliste->fktberechnen("T", 0, t));
+        EXPECT_EQ(t, f.t);
+        EXPECT_EQ(projektliste->count(), 1);
+        EXPECT_EQ(seams.messageTexts(),
+                  f.meldung ? QStringList{"Datei nicht gefunden oder fehlerhaft!"} : QStringList{});
+        // An opened template is no project of the user's; a refused one
+        // leaves the project as it was.
+        EXPECT_EQ(form->projektname, f.meldung ? "alt.pro" : "");
+    }
+    QDir::setCurrent(vorher);
 }
