@@ -196,6 +196,10 @@ bool Texcausdlg::ladedatei(const QString& datei)
         for (const Satzschluessel& s : kSatzschluessel)
             groessen[size_t(k)].*s.feld = ini.readString(kKolvar, s.name + QString::number(k), s.vorgabe);
     zeigeseiten();
+    // Showing the formula turns to its calculation page; the page the file
+    // was saved on (the example, say) is shown again.
+    if (seitea >= 0 && seitea < PageControl1->count())
+        PageControl1->setCurrentIndex(seitea);
     return true;
 }
 

@@ -116,6 +116,21 @@ TEST_F(Fensterdatei, ACalculationComesBackAndSavesAgainByteForByte)
     delete n.data();
 }
 
+TEST_F(Fensterdatei, TheExamplePageComesBackAsTheShownPage)
+{
+    rechnung(w);
+    QTest::mouseClick(w->seite3btn, Qt::LeftButton);
+    ASSERT_EQ(w->PageControl1->currentIndex(), 2);
+    ASSERT_TRUE(w->speicheredatei(datei("beispiel.fff")));
+    QPointer<Texcausdlg> n = neuesFenster();
+    n->show();
+    seams.answerOpen(datei("beispiel.fff"));
+    n->SpeedButton4->click();
+    EXPECT_EQ(n->PageControl1->currentIndex(), 2);
+    EXPECT_TRUE(seams.messages.empty()) << seams.messageTexts().join('|').toStdString();
+    delete n.data();
+}
+
 TEST_F(Fensterdatei, AListViewComesBackAsItWasLeft)
 {
     struct Fall {
