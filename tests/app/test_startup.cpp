@@ -105,9 +105,9 @@ TEST_F(Startup, CreatesTheLongLivedWindowsInOrderAndShowsOnlyTheMainWindow)
     EXPECT_EQ(zahlenform->zahlenformat, QStringLiteral("0.00E-0"));
     EXPECT_EQ(htmldlg->verzeichnis(), MainForm->verzeichnis);
     // The shipped template tree, sorted.
-    ASSERT_EQ(MainForm->TreeView1->topLevelItemCount(), 3);
-    EXPECT_EQ(MainForm->TreeView1->topLevelItem(0)->text(0), QStringLiteral("Elektrotechnik"));
-    EXPECT_EQ(MainForm->TreeView1->topLevelItem(2)->text(0), QStringLiteral("Mechanik"));
+    ASSERT_EQ(MainForm->TreeView1->topLevelItemCount(), 13);
+    EXPECT_EQ(MainForm->TreeView1->topLevelItem(0)->text(0), QStringLiteral("Atom- und Kernphysik"));
+    EXPECT_EQ(MainForm->TreeView1->topLevelItem(12)->text(0), QStringLiteral("Wärmelehre"));
     // The windows that exist are reachable from the main window's commands.
     EXPECT_TRUE(MainForm->Info1->isEnabled());
     EXPECT_TRUE(MainForm->SpeedButton47->isEnabled());
