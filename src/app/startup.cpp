@@ -23,6 +23,8 @@
 #include "tools/texpfordlg.h"
 #include "tools/tformumrech.h"
 #include "tools/tformumtab.h"
+#include "tools/tfraktaldlg.h"
+#include "tools/tgriechform.h"
 #include "tools/tsummedlg.h"
 #include "tools/ttabelleform.h"
 
@@ -94,7 +96,7 @@ void Programm::starten()
     erzeugen(formumrech); // 15 loads the conversion groups
     formumrech->setVerzeichnis(MainForm->verzeichnis);
     formumrech->lade_umrechnungen();
-    // 16 Tgriechform
+    erzeugen(griechform); // 16
     erzeugen(bearbformdlg); // 17 the table editor, on the data module's tables
     bearbformdlg->verzeichnis = MainForm->verzeichnis;
     erzeugen(eintabdlg); // 18
@@ -113,11 +115,13 @@ void Programm::starten()
     MainForm->dialog_eintragen(Dialogfenster::zahlenform, zahlenform);
     MainForm->dialog_eintragen(Dialogfenster::formumtab, formumtab);
     MainForm->dialog_eintragen(Dialogfenster::formumrech, formumrech);
+    MainForm->dialog_eintragen(Dialogfenster::griechform, griechform);
     MainForm->dialog_eintragen(Dialogfenster::inflizen, inflizen);
     MainForm->dialog_eintragen(Dialogfenster::bearbformdlg, bearbformdlg);
     registriereKolvarfenster(m_register);
     registriereRechnenfenster(m_register);
     registriereTabellenkalkulation(m_register);
+    registriereFraktalfenster(m_register);
     MainForm->setWindowFactory(&m_register);
 
     MainForm->projekt_laden(MainForm->verzeichnis + QStringLiteral("Standard.pro"));

@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QKeySequence>
 #include <QMenu>
+#include <QMenuBar>
 #include <QString>
 #include <QToolButton>
 #include <QWidget>
@@ -42,6 +43,14 @@ inline QAction* eintrag(QMenu* menu, const char* name, const QString& text,
     if (!taste.isEmpty())
         a->setShortcut(taste);
     return a;
+}
+
+// A menu of the menu bar, named like its control.
+inline QMenu* menue(QMenuBar* leiste, const char* name, const QString& text)
+{
+    QMenu* m = leiste->addMenu(text);
+    m->setObjectName(QLatin1String(name));
+    return m;
 }
 
 } // namespace kolvar

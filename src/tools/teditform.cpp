@@ -37,6 +37,7 @@ QFont arial(int punkte)
 }
 
 using kolvar::eintrag;
+using kolvar::menue;
 using kolvar::hinweis;
 
 QToolButton* knopf(QWidget* parent, const char* name, const QString& text, const QString& hint)
@@ -44,14 +45,6 @@ QToolButton* knopf(QWidget* parent, const char* name, const QString& text, const
     QToolButton* b = kolvar::knopf(parent, name, text, hint);
     b->setFont(arial(8));
     return b;
-}
-
-
-QMenu* menue(QMenuBar* leiste, const char* name, const QString& text)
-{
-    QMenu* m = leiste->addMenu(text);
-    m->setObjectName(QLatin1String(name));
-    return m;
 }
 
 // The memo, with its text inset from the edges by a margin of its own.

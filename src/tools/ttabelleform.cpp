@@ -41,12 +41,7 @@ QFont arial(int punkte)
     return f;
 }
 
-QMenu* menue(QMenuBar* leiste, const char* name, const QString& text)
-{
-    QMenu* m = leiste->addMenu(text);
-    m->setObjectName(QLatin1String(name));
-    return m;
-}
+using kolvar::menue;
 
 } // namespace
 

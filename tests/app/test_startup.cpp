@@ -13,6 +13,7 @@
 #include "shell/tzahlenform.h"
 #include "support/testpaths.h"
 #include "tools/teditform.h"
+#include "tools/tfraktaldlg.h"
 #include "tools/ttabelleform.h"
 
 #include <QApplication>
@@ -83,9 +84,9 @@ TEST_F(Startup, CreatesTheLongLivedWindowsInOrderAndShowsOnlyTheMainWindow)
         vorher = stelle;
     }
     for (const char* vorhanden : {"Tdialogkolvar", "Texpfordlg", "Tzahlenform", "Teinffordlg", "Tanzeigedlg",
-                                  "Tvorlbeadlg", "Tsummedlg", "Tzeitdlg",
-                                  "Thtmldlg", "Tneuedateidlg", "TInfoKolvar", "Tformumrech", "Tbearbformdlg",
-                                  "Teintabdlg", "TForm5", "TDBFindForm", "Tinflizen"})
+                                  "Tvorlbeadlg", "Tsummedlg", "Tzeitdlg", "Thtmldlg", "Tneuedateidlg", "TInfoKolvar",
+                                  "Tformumrech", "Tgriechform", "Tbearbformdlg", "Teintabdlg", "TForm5",
+                                  "TDBFindForm", "Tinflizen"})
         EXPECT_TRUE(erzeugt.contains(QLatin1String(vorhanden))) << vorhanden;
 
     ASSERT_NE(MainForm, nullptr);
@@ -197,6 +198,27 @@ TEST_F(Startup, EngineMessagesAppearAsMessageBoxesWhileTheProgramRuns)
     const auto gezeigt = seams.messages.size();
     kolvar::engineNotify("danach");
     EXPECT_EQ(seams.messages.size(), gezeigt);
+}
+
+TEST_F(Startup, GreekTableShowsFromItsHiddenMenuItem)
+{
+    kolvar::Programm p(programm);
+    p.starten();
+    // The menu item stays hidden; its command shows the table.
+    EXPECT_FALSE(MainForm->GriechischeBuchstaben1->isVisible());
+    MainForm->GriechischeBuchstaben1Click();
+    EXPECT_EQ(seams.dialogsRun, QStringList{QStringLiteral("griechform")});
+}
+
+TEST_F(Startup, FractalWindowOpensAsAnOwnedWindow)
+{
+    kolvar::Programm p(programm);
+    p.starten();
+    MainForm->Fraktale1Click();
+    ASSERT_EQ(MainForm->eigeneFenster().size(), 1);
+    EXPECT_EQ(MainForm->eigeneFenster().front(), fraktaldlg);
+    EXPECT_TRUE(fraktaldlg->isVisible());
+    EXPECT_EQ(fraktaldlg->windowTitle(), QStringLiteral("Fraktale"));
 }
 
 TEST_F(Startup, MainWindowPictureShowsEveryTextWhole)
