@@ -547,10 +547,10 @@ void Texcausdlg::baue_seiten()
 
 void Texcausdlg::verbinde()
 {
-    // The spreadsheet export comes with the spreadsheet: present, but off
-    // until it exists.
-    for (QObject* o : std::initializer_list<QObject*>{abellenkalkulation1})
-        m_ohneZiel.insert(o);
+    // The spreadsheet export needs a build with spreadsheets.
+    if (!MainForm || !MainForm->windowFactory()
+        || !MainForm->windowFactory()->kann(kolvar::Fensterart::Tabellenkalkulation))
+        m_ohneZiel.insert(abellenkalkulation1);
     for (const QObject* o : m_ohneZiel) {
         if (auto* a = qobject_cast<QAction*>(const_cast<QObject*>(o)))
             a->setEnabled(false);
@@ -595,6 +595,7 @@ void Texcausdlg::verbinde()
     connect(Rechne1, &QAction::triggered, this, &Texcausdlg::Rechne1Click);
     connect(Speedrechne, &QToolButton::clicked, this, &Texcausdlg::Rechne1Click);
     connect(Rechnenfenster1, &QAction::triggered, this, &Texcausdlg::Rechnenfenster1Click);
+    connect(abellenkalkulation1, &QAction::triggered, this, &Texcausdlg::abellenkalkulation1Click);
     connect(Speedrechfens, &QToolButton::clicked, this, &Texcausdlg::Rechnenfenster1Click);
     connect(Umformen2, &QAction::triggered, this, &Texcausdlg::umform);
     connect(SpeedButton8, &QToolButton::clicked, this, &Texcausdlg::umform);

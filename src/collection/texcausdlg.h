@@ -40,6 +40,7 @@ namespace kolvar {
 class DataTable;
 class FensterRegister;
 class Protokollfenster;
+class Rechenprotokoll;
 
 // Registers the formula window with the main window's factory, so that
 // "Kolvarsammlung" and the project file can open formula windows.
@@ -271,6 +272,8 @@ public slots:
     void Rechne1Click();
     // The same with a transcript in a new calculation window.
     void Rechnenfenster1Click();
+    // The same written into a new spreadsheet, which then recalculates.
+    void abellenkalkulation1Click();
     void extendEdit1Click();
     void txtshape39MouseDown(Ttxtshape* sender);
     void ComboBox1Change(int index);
@@ -333,6 +336,10 @@ private:
     // A new calculation window of the main window for a run's transcript,
     // in direct mode and shown; nullptr when this build has none.
     kolvar::Protokollfenster* neuesProtokollfenster();
+    // The calculation from the value edits into the result edit, reporting
+    // its steps to protokoll; shows the message when it stops. True after a
+    // successful query.
+    bool berechnen(kolvar::Rechenprotokoll& protokoll);
 
     QSet<const QObject*> m_ohneZiel;
     QHash<const QObject*, bool> m_gewuenscht;

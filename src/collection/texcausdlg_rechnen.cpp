@@ -8,9 +8,11 @@
 
 #include "collection/beispielseite.h"
 #include "collection/formelrechnung.h"
+#include "collection/tabellenexport.h"
 #include "controls/textendedit.h"
 #include "controls/ttxtshape.h"
 #include "platform/seams.h"
+#include "shell/tabellenblatt.h"
 #include "shell/tdialogkolvar.h"
 #include "shell/tmainform.h"
 #include "shell/windowfactory.h"
@@ -52,17 +54,6 @@ void Texcausdlg::Rechne1Click()
     if (!rechenbar() || !projektliste)
         return;
 
-    extendEdit1->clear();
-    groessen[1].Wert.clear();
-    std::vector<kolvar::Rechengroesse> satz;
-    for (int k = 1; k <= Anzahl; ++k) {
-        // Taken whole: the edits hold no more than a value may have, and a
-        // longer text is refused by the calculation instead of being cut.
-        if (k >= 2)
-            groessen[size_t(k)].Wert = extendEdits[size_t(k)]->text();
-        satz.push_back(kolvar::rechengroesse(groessen[size_t(k)]));
-    }
-
     // The transcript window opens with the first line the engine took, so a
     // run that stops before it sends anything leaves no empty window, and one
     // that stops later keeps the steps it took.
@@ -82,12 +73,27 @@ void Texcausdlg::Rechne1Click()
     });
     kolvar::Rechenprotokoll& protokoll =
         protokollieren ? static_cast<kolvar::Rechenprotokoll&>(mit) : static_cast<kolvar::Rechenprotokoll&>(ohne);
+    berechnen(protokoll);
+}
+
+bool Texcausdlg::berechnen(kolvar::Rechenprotokoll& protokoll)
+{
+    extendEdit1->clear();
+    groessen[1].Wert.clear();
+    std::vector<kolvar::Rechengroesse> satz;
+    for (int k = 1; k <= Anzahl; ++k) {
+        // Taken whole: the edits hold no more than a value may have, and a
+        // longer text is refused by the calculation instead of being cut.
+        if (k >= 2)
+            groessen[size_t(k)].Wert = extendEdits[size_t(k)]->text();
+        satz.push_back(kolvar::rechengroesse(groessen[size_t(k)]));
+    }
 
     kolvar::Formelrechnung rechnen(*projektliste);
     const kolvar::Rechenergebnis e = rechnen.rechne(rechnung, satz, zahlenformat, protokoll);
     if (!e.berechnet()) {
         kolvar::showMessage(e.meldung());
-        return;
+        return false;
     }
     // The result edit takes no typing limit: the formatted result is kept
     // whole, here and in the record.
@@ -95,12 +101,36 @@ void Texcausdlg::Rechne1Click()
     extendEdit1->setCursorPosition(0);
     groessen[1].Wert = e.text;
     zeigebeispiel();
+    return true;
 }
 
 void Texcausdlg::Rechnenfenster1Click()
 {
     protokollieren = true;
     Rechne1Click();
+    protokollieren = false;
+}
+
+void Texcausdlg::abellenkalkulation1Click()
+{
+    if (!rechenbar() || !projektliste || !MainForm)
+        return;
+    kolvar::Fenstervorgaben vorgaben;
+    vorgaben.zahlenformat = zahlenformat;
+    kolvar::Tabellenblatt* blatt = MainForm->tabellenblatt_erzeugen(vorgaben);
+    if (!blatt)
+        return;
+    const QPointer<QWidget> fenster = blatt->fenster();
+    protokollieren = true;
+    blatt->setZahlenformat(zahlenformat);
+    fenster->show();
+    blatt->setSpaltenbreite(1, 220);
+    blatt->setSpaltenbreite(3, 220);
+    // The sheet is written as the steps succeed; a run that stops leaves it
+    // as far as it got, not recalculated.
+    kolvar::Tabellenprotokoll protokoll(*blatt, Anzahl);
+    if (berechnen(protokoll) && fenster)
+        blatt->alle_berechnen();
     protokollieren = false;
 }
 

@@ -16,7 +16,8 @@ namespace kolvar {
 // failed again, while the previous pass defined at least one line. Returns
 // the positions (into zeilen) of the lines that still fail, in ascending
 // order. Engine messages are shown in the first pass only, so a line that
-// can never be defined is reported once.
+// can never be defined is reported once. A failed line is tried again only
+// once a name it uses has been defined; the rest would fail as before.
 std::vector<std::size_t> definiere_in_durchgaengen(Tfktbaum& liste,
                                                    const std::vector<std::string>& zeilen);
 

@@ -98,6 +98,15 @@ bool zellbezug(int& column, int& row, std::string_view reference)
 
 void strzuzahl(std::string_view s, long double& value, int& code)
 {
+    const long double v = kolvar::zahlAusText(s, code);
+    if (code == 0)
+        value = v;
+}
+
+namespace kolvar {
+
+long double zahlAusText(std::string_view s, int& code)
+{
     // The text uses "," as decimal separator; "." never belongs to a number.
     // Positions below are 0-based; the code reports them 1-based.
     const std::size_t n = s.size();
@@ -111,7 +120,7 @@ void strzuzahl(std::string_view s, long double& value, int& code)
     }
     if (i >= n) {
         code = static_cast<int>(i + 1);
-        return;
+        return 0;
     }
 
     // Up to 19 significant digits fit a 64-bit integer exactly; the decimal
@@ -161,7 +170,7 @@ void strzuzahl(std::string_view s, long double& value, int& code)
         }
         if (i == expStart) {
             code = static_cast<int>(i + 1);
-            return;
+            return 0;
         }
         expDigits = s.substr(expStart, i - expStart);
         if (negativeExponent)
@@ -169,7 +178,7 @@ void strzuzahl(std::string_view s, long double& value, int& code)
     }
     if (i < n) {
         code = static_cast<int>(i + 1);
-        return;
+        return 0;
     }
 
     long double v = 0;
@@ -208,17 +217,19 @@ void strzuzahl(std::string_view s, long double& value, int& code)
             const bool tooSmall = lead < 0;
             if (!tooSmall) {
                 code = static_cast<int>(n);
-                return;
+                return 0;
             }
             v = 0;
         } else if (ec != std::errc()) {
             code = static_cast<int>(n);
-            return;
+            return 0;
         }
     }
-    value = negative ? -v : v;
     code = 0;
+    return negative ? -v : v;
 }
+
+} // namespace kolvar
 
 namespace kolvar {
 

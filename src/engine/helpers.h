@@ -27,9 +27,20 @@ void strzuzahl(std::string_view s, long double& value, int& code);
 
 namespace kolvar {
 
+// strzuzahl's reading, the value returned rather than stored: the compiler's
+// number reader keeps it in a register that way.
+long double zahlAusText(std::string_view s, int& code);
+
 // Number of characters (code points) of a UTF-8 text; the fixed limits of the
 // engine count characters, not bytes.
 std::size_t textLength(std::string_view text);
+
+// Whether text has more than limit characters; a text of no more bytes than
+// that cannot, and is not counted.
+inline bool laengerAls(std::string_view text, std::size_t limit)
+{
+    return text.size() > limit && textLength(text) > limit;
+}
 
 // Upper case for a to z only, as every comparison of the program folds case.
 inline char upperAscii(char c)

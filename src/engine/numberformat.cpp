@@ -1,6 +1,8 @@
 #include "engine/numberformat.h"
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <vector>
@@ -421,6 +423,161 @@ std::string formatFloat(std::string_view pattern, long double value)
     if (negative && hasNegative)
         return formatWith(sections[1], absValue, false, true);
     return formatWith(first, absValue, negative, negative);
+}
+
+namespace {
+
+constexpr std::string_view kQueryPattern = "#.##e+##";
+
+// Powers of ten as the nearest extended values, 10^p = grob[p / 32] * fein[p % 32]
+// for p from -320 to 351, enough for values from 1e-300 to 1e300; each
+// product is then within a few ulps.
+struct Zehnerpotenzen {
+    static constexpr int kTiefste = -320;
+    long double fein[32];
+    long double grob[21];
+
+    Zehnerpotenzen()
+    {
+        char text[16];
+        for (int r = 0; r < 32; ++r) {
+            std::snprintf(text, sizeof text, "1e%d", r);
+            fein[r] = std::strtold(text, nullptr);
+        }
+        for (int q = 0; q < 21; ++q) {
+            std::snprintf(text, sizeof text, "1e%d", kTiefste + 32 * q);
+            grob[q] = std::strtold(text, nullptr);
+        }
+    }
+
+    long double operator()(int p) const
+    {
+        const int index = p - kTiefste;
+        return grob[index / 32] * fein[index % 32];
+    }
+};
+
+// Whether a * 10^p is exactly n + 1/2: then a has four significant digits,
+// which its first 18 hold exactly, and the half rounds away from zero.
+// Decided in whole numbers, for the exponents where they fit.
+bool genauHalb(long double a, int p, int n)
+{
+    if (p < 0 || p > 19)
+        return false;
+    // a = mantisse * 2^(exponent - 16446), read from its bits.
+    struct Bits {
+        std::uint64_t mantisse;
+        std::uint16_t exponent;
+        unsigned char rest[6]; // not part of the value
+    };
+    static_assert(sizeof(Bits) == sizeof(long double));
+    const Bits bits = std::bit_cast<Bits>(a);
+    // mantisse * 10^p * 2^(exponent - 16446 + 1) == 2n + 1
+    const int shift = 16445 - (bits.exponent & 0x7FFF);
+    if (shift < 0 || shift > 100)
+        return false;
+    std::uint64_t zehnHochP = 1;
+    for (int i = 0; i < p; ++i)
+        zehnHochP *= 10;
+    using u128 = unsigned __int128;
+    return u128(bits.mantisse) * zehnHochP == u128(2 * n + 1) << shift;
+}
+
+} // namespace
+
+namespace {
+
+enum class Ziffern { Fertig, Halb, Allgemein };
+
+// The three significant digits n (100 to 999) and the decimal exponent e of
+// a value between 1e-300 and 1e300 in magnitude. Scaled to three whole
+// digits, the value is known here to far better than 1e-9, while the
+// general routine's rounding to 18 digits first moves it by at most 5e-16:
+// only a fraction within 1e-9 of one half could round otherwise there
+// (Halb, with n rounded down). Everything else goes the general way. This
+// calls nothing, so the compiler keeps its values in registers.
+Ziffern dreiZiffern(const long double& value, const Zehnerpotenzen& zehn, int& n, int& e)
+{
+    const long double a = std::fabs(value);
+    if (!(a >= 1e-300L && a <= 1e300L))
+        return Ziffern::Allgemein;
+    // The binary exponent, from the value as a double, and from it the
+    // decimal exponent to within one (78913 / 2^18 is log10 2 to within
+    // 1e-6); the scaling corrects it.
+    const int binaer = static_cast<int>((std::bit_cast<std::uint64_t>(static_cast<double>(a)) >> 52) & 0x7FF) - 1022;
+    e = ((binaer - 1) * 78913) >> 18;
+    long double s = a * zehn(2 - e);
+    if (s < 100) {
+        --e;
+        s = a * zehn(2 - e);
+    } else if (s >= 1000) {
+        ++e;
+        s = a * zehn(2 - e);
+    }
+    if (s < 100 || s >= 1000)
+        return Ziffern::Allgemein;
+    // The whole part through a double, whose conversion needs no change of
+    // the x87 rounding mode; it may come out one too high.
+    n = static_cast<int>(static_cast<double>(s));
+    if (n > s)
+        --n;
+    const long double rest = s - n;
+    if (std::fabs(rest - 0.5L) < 1e-9L)
+        return Ziffern::Halb;
+    if (rest > 0.5L)
+        ++n;
+    return Ziffern::Fertig;
+}
+
+} // namespace
+
+std::string formatQueryResult(long double value)
+{
+    // Three significant digits, rounded half away from zero from the value's
+    // first 18 digits, as the general routine does for this pattern.
+    static const Zehnerpotenzen zehn;
+    int n = 0;
+    int e = 0;
+    switch (dreiZiffern(value, zehn, n, e)) {
+    case Ziffern::Fertig:
+        break;
+    case Ziffern::Halb:
+        // Exactly the half rounds up; anything merely close to it is left
+        // to the general routine.
+        if (!genauHalb(std::fabs(value), 2 - e, n))
+            return formatFloat(kQueryPattern, value);
+        ++n;
+        break;
+    case Ziffern::Allgemein:
+        return formatFloat(kQueryPattern, value);
+    }
+    if (n == 1000) {
+        n = 100;
+        ++e;
+    }
+
+    char text[16];
+    std::size_t len = 0;
+    if (value < 0)
+        text[len++] = '-';
+    text[len++] = char('0' + n / 100);
+    const int zehner = n / 10 % 10;
+    const int einer = n % 10;
+    if (zehner != 0 || einer != 0) {
+        text[len++] = ',';
+        text[len++] = char('0' + zehner);
+        if (einer != 0)
+            text[len++] = char('0' + einer);
+    }
+    text[len++] = 'e';
+    text[len++] = e < 0 ? '-' : '+';
+    char ziffern[8];
+    int k = 0;
+    for (int rest10 = e < 0 ? -e : e; k == 0 || rest10 > 0; rest10 /= 10)
+        ziffern[k++] = char('0' + rest10 % 10);
+    while (k > 0)
+        text[len++] = ziffern[--k];
+    return std::string(text, len);
 }
 
 bool parseFloat(std::string_view text, long double& value)

@@ -28,7 +28,7 @@ bool istName(std::string_view s)
 {
     if (s.empty() || s.front() < 'A' || s.front() > 'Z')
         return false;
-    if (kolvar::textLength(s) > Tfktbaum::kMaxName)
+    if (kolvar::laengerAls(s, Tfktbaum::kMaxName))
         return false;
     return s.find_first_of("+-*/:^(),;=") == std::string_view::npos;
 }
@@ -56,7 +56,7 @@ enum class Zeilenart { Ungueltig, Definition, Rechnung };
 // something after its first "=".
 Zeilenart zeilenart(std::string_view zeile)
 {
-    if (zeile.empty() || kolvar::textLength(zeile) > Tfktbaum::kMaxZeile)
+    if (zeile.empty() || kolvar::laengerAls(zeile, Tfktbaum::kMaxZeile))
         return Zeilenart::Ungueltig;
     const std::size_t eq = zeile.find('=');
     if (eq == std::string_view::npos)
@@ -91,31 +91,50 @@ void Tfktbaum::anhaengen(std::string_view text, Tfktzelle* entry)
     m_slots[slot].entry = entry;
     entry->m_ref = {slot, m_slots[slot].generation};
     entry->m_liste = this;
+    entry->m_pos = m_items.size();
+    slotAktualisieren(entry);
     m_items.push_back(Item{std::string(text), entry});
+    m_namen.einfuegen(entry);
+    if (entry->fktname.size() > m_laengsterName)
+        m_laengsterName = entry->fktname.size();
+}
+
+void Tfktbaum::slotAktualisieren(const Tfktzelle* entry)
+{
+    Slot& s = m_slots[entry->m_ref.slot];
+    s.funktion = entry->funktion.get();
+    s.parameter = !entry->parameter.empty();
+    s.zahl = s.funktion && s.funktion->istZahl();
+    s.wert = s.zahl ? s.funktion->zahl() : 0;
+}
+
+void Tfktbaum::slotFreigeben(Tfktzelle* entry)
+{
+    Slot& s = m_slots[entry->m_ref.slot];
+    s = Slot{nullptr, nullptr, s.generation + 1};
+    if (s.generation == 0) // 0 never names a live entry
+        s.generation = 1;
+    m_freeSlots.push_back(entry->m_ref.slot);
+    entry->m_liste = nullptr;
 }
 
 void Tfktbaum::freeAt(std::size_t index)
 {
     Tfktzelle* e = m_items[index].entry;
     m_items.erase(m_items.begin() + static_cast<std::ptrdiff_t>(index));
-    Slot& s = m_slots[e->m_ref.slot];
-    s.entry = nullptr;
-    if (++s.generation == 0) // 0 never names a live entry
-        s.generation = 1;
-    m_freeSlots.push_back(e->m_ref.slot);
-    e->m_liste = nullptr;
+    for (std::size_t i = index; i < m_items.size(); ++i)
+        m_items[i].entry->m_pos = i;
+    m_namen.entfernen(e);
+    slotFreigeben(e);
     delete e;
 }
 
 void Tfktbaum::entferne(Tfktzelle* entry)
 {
-    for (std::size_t i = 0; i < m_items.size(); ++i) {
-        if (m_items[i].entry == entry) {
-            freeAt(i);
-            return;
-        }
-    }
-    delete entry;
+    if (entry->m_pos < m_items.size() && m_items[entry->m_pos].entry == entry)
+        freeAt(entry->m_pos);
+    else
+        delete entry;
 }
 
 bool Tfktbaum::remove(int index)
@@ -129,23 +148,18 @@ bool Tfktbaum::remove(int index)
 void Tfktbaum::alle_loeschen()
 {
     for (Item& item : m_items) {
-        Slot& s = m_slots[item.entry->m_ref.slot];
-        s.entry = nullptr;
-        if (++s.generation == 0)
-            s.generation = 1;
-        m_freeSlots.push_back(item.entry->m_ref.slot);
-        item.entry->m_liste = nullptr;
+        slotFreigeben(item.entry);
         delete item.entry;
     }
     m_items.clear();
+    m_namen.leeren();
+    m_laengsterName = 0;
 }
 
 int Tfktbaum::sucheeintrag(std::string_view name) const
 {
-    for (std::size_t i = 0; i < m_items.size(); ++i)
-        if (m_items[i].entry->fktname == name)
-            return static_cast<int>(i);
-    return -1;
+    const Tfktzelle* e = findeName(name);
+    return e ? static_cast<int>(e->m_pos) : -1;
 }
 
 bool Tfktbaum::loesche_fkt(std::string_view name)
@@ -170,7 +184,7 @@ bool Tfktbaum::fktberechnen(std::string_view name, long double x, long double& y
 bool Tfktbaum::aufspalten(std::string_view zeile, std::string& name, std::string& parameter,
                           std::string& rechts)
 {
-    if (zeile.empty() || kolvar::textLength(zeile) > kMaxZeile)
+    if (zeile.empty() || kolvar::laengerAls(zeile, kMaxZeile))
         return false;
     const std::string copy = normalised(zeile);
     const std::size_t eq = copy.find('=');
@@ -197,7 +211,7 @@ bool Tfktbaum::aufspalten(std::string_view zeile, std::string& name, std::string
 bool Tfktbaum::aufspalten2(std::string_view zeile, std::string& name, std::string& parameter,
                            std::string& rechts)
 {
-    if (zeile.empty() || kolvar::textLength(zeile) > kMaxZeile)
+    if (zeile.empty() || kolvar::laengerAls(zeile, kMaxZeile))
         return false;
     const std::string copy = normalised(zeile);
     if (copy.find('=') != std::string::npos)
@@ -219,14 +233,14 @@ bool Tfktbaum::aufspalten2(std::string_view zeile, std::string& name, std::strin
 
 bool Tfktbaum::definiere(std::string_view s)
 {
-    if (kolvar::textLength(s) > kMaxDefinition)
+    if (kolvar::laengerAls(s, kMaxDefinition))
         return false;
     return fktanalyse(s);
 }
 
 bool Tfktbaum::fktanalyse(std::string_view zeile)
 {
-    if (kolvar::textLength(zeile) > kMaxDefinition)
+    if (kolvar::laengerAls(zeile, kMaxDefinition))
         return false;
     std::string name;
     std::string parameter;
@@ -238,6 +252,8 @@ bool Tfktbaum::fktanalyse(std::string_view zeile)
     if (!linkeSeiteGanz(zeile, name, parameter))
         return false;
 
+    if (m_mitschrift)
+        m_mitschrift->push_back(name);
     const int index = sucheeintrag(name);
     if (index >= 0) {
         // The entry stays, so every definition that uses it sees the new
@@ -250,6 +266,7 @@ bool Tfktbaum::fktanalyse(std::string_view zeile)
         e->fktname = std::move(name);
         e->definition = std::string(zeile);
         e->funktion = std::move(funktion);
+        slotAktualisieren(e);
         return true;
     }
 
@@ -285,13 +302,11 @@ bool Tfktbaum::untersuche(std::string& zeile, long double& y)
     const std::string_view ausdruck = std::string_view(zeile).substr(0, zeile.size() - 1);
     tfunktion funktion(this);
     long double value = 0;
-    if (!funktion.uebersetze(ausdruck, {}, {}) || !funktion.berechne(0, value))
+    if (!funktion.berechneZeile(ausdruck, value))
         return false;
-    std::string text = kolvar::formatFloat("#.##e+##", value);
-    if (text.empty())
-        text.push_back('0');
     y = value;
-    zeile = std::move(text);
+    // Into the line's own buffer: the caller's capacity stays for its next line.
+    zeile.assign(kolvar::formatQueryResult(value));
     return true;
 }
 
@@ -321,7 +336,7 @@ bool Tfktbaum::suchezeiger(const char*& pos, Tfktzelle*& eintrag)
 
 bool Tfktbaum::suchezeigerstr(std::string_view s, Tfktzelle*& eintrag)
 {
-    if (kolvar::textLength(s) > kMaxDefinition)
+    if (kolvar::laengerAls(s, kMaxDefinition))
         return false;
     const std::string copy(s);
     const char* pos = copy.c_str();

@@ -13,6 +13,7 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/namensindex.h"
 #include "engine/tfktzelle.h"
 
 class Tfktbaum {
@@ -60,6 +61,13 @@ public:
     bool suchezeiger(const char*& pos, Tfktzelle*& eintrag);
     bool suchezeigerstr(std::string_view s, Tfktzelle*& eintrag);
 
+    // While set, the compilation of a definition adds to namen every name
+    // whose definition could change its outcome: those it looked up, and the
+    // longer ones it would look up in a list that held longer names; nullptr
+    // ends it. Lines that wait for other definitions use it to know when to
+    // try again.
+    void namenMitschreiben(std::vector<std::string>* namen) { m_mitschrift = namen; }
+
     // The items, in creation order.
     int count() const { return static_cast<int>(m_items.size()); }
     // The definition text the item was created with (a replacement keeps it).
@@ -81,20 +89,39 @@ private:
         return s.generation == ref.generation ? s.entry : nullptr;
     }
 
+    // The entry named exactly name, or nullptr; the compiler's name lookup.
+    Tfktzelle* findeName(std::string_view name) const { return m_namen.finden(name); }
+    // No name in the list is longer than this (in bytes).
+    std::size_t laengsterName() const { return m_laengsterName; }
+
     struct Item {
         std::string text;
         Tfktzelle* entry;
     };
+    // Where compiled expressions find an entry. Besides the entry it holds
+    // what the evaluator needs of it, so that a definition that is a plain
+    // number is read without evaluating it; the list keeps this current
+    // whenever an entry is defined, replaced or freed.
     struct Slot {
         Tfktzelle* entry = nullptr;
+        tfunktion* funktion = nullptr;
         std::uint32_t generation = 1;
+        bool parameter = false; // a function of one parameter
+        bool zahl = false;      // compiled to a single number, wert
+        long double wert = 0;
     };
-
     void anhaengen(std::string_view text, Tfktzelle* entry);
+    void slotAktualisieren(const Tfktzelle* entry);
     void entferne(Tfktzelle* entry);
     void freeAt(std::size_t index);
+    void slotFreigeben(Tfktzelle* entry);
 
     std::vector<Item> m_items;
     std::vector<Slot> m_slots;
     std::vector<std::uint32_t> m_freeSlots;
+    // Every entry by its name: compiling finds names in the same time however
+    // long the list is.
+    kolvar::Namensindex m_namen;
+    std::size_t m_laengsterName = 0;
+    std::vector<std::string>* m_mitschrift = nullptr;
 };

@@ -1,7 +1,9 @@
 #pragma once
 // One named definition of a definition list: a variable such as A=5 or a
 // function of one parameter such as F(X)=X^2+1, with its compiled right-hand
-// side. Other windows read the four fields directly.
+// side. Other windows read the four fields directly; only the list changes
+// them, since it keeps beside them what compiled expressions need of an
+// entry (its name in the index, whether it is a plain number).
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -47,4 +49,5 @@ private:
 
     Tfktbaum* m_liste = nullptr; // the list holding this entry, or none while being built
     kolvar::EntryRef m_ref{};
+    std::size_t m_pos = 0; // its place in the list
 };

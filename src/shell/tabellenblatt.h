@@ -2,8 +2,9 @@
 // What another window may do with a spreadsheet it opened: the formula
 // window writes a finished calculation into a new sheet and lets it
 // recalculate. The sheet lives in a library above the shell and the
-// collection, so those reach it through this interface only; the window the
-// factory makes for Fensterart::Tabellenkalkulation implements it.
+// collection, so those reach it through this interface only; the spreadsheet
+// implements it, and the factory hands it out for a window of the kind
+// Tabellenkalkulation (WindowFactory::tabellenblatt).
 #include <QString>
 
 class QWidget;
@@ -12,6 +13,8 @@ namespace kolvar {
 
 class Tabellenblatt {
 public:
+    // The window itself, to show it and to notice its end.
+    virtual QWidget* fenster() = 0;
     // The number format of the cell values.
     virtual void setZahlenformat(const QString& zahlenformat) = 0;
     // Width in pixels of a column (1 is A).
@@ -26,8 +29,5 @@ public:
 protected:
     ~Tabellenblatt() = default;
 };
-
-// The sheet behind a window the factory made, or nullptr.
-Tabellenblatt* alsTabellenblatt(QWidget* fenster);
 
 } // namespace kolvar

@@ -492,6 +492,17 @@ kolvar::Protokollfenster* TMainForm::protokollfenster_erzeugen(const kolvar::Fen
     return zugang;
 }
 
+kolvar::Tabellenblatt* TMainForm::tabellenblatt_erzeugen(const kolvar::Fenstervorgaben& vorgaben)
+{
+    QWidget* fenster = fenster_erzeugen(kolvar::Fensterart::Tabellenkalkulation, vorgaben);
+    if (!fenster)
+        return nullptr;
+    kolvar::Tabellenblatt* zugang = m_factory->tabellenblatt(fenster);
+    if (!zugang)
+        delete fenster;
+    return zugang;
+}
+
 void TMainForm::fenster_aufnehmen(QWidget* fenster, kolvar::Zugehoerigkeit zugehoerigkeit, QWidget* erzeuger)
 {
     m_besitz.aufnehmen(fenster, zugehoerigkeit, erzeuger);

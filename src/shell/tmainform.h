@@ -98,6 +98,8 @@ public:
     // typed operations; nullptr (and no window left behind) when this build
     // has none or the factory cannot hand out those operations.
     kolvar::Protokollfenster* protokollfenster_erzeugen(const kolvar::Fenstervorgaben& vorgaben);
+    // The same for a new spreadsheet and its typed operations.
+    kolvar::Tabellenblatt* tabellenblatt_erzeugen(const kolvar::Fenstervorgaben& vorgaben);
     // Takes a window made elsewhere into the program's run-time windows (at
     // the end). Every run-time window must come through here or through
     // fenster_erzeugen: the main window is the one owner of them all. A

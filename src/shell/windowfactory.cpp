@@ -26,4 +26,9 @@ Protokollfenster* FensterRegister::protokollfenster(QWidget* fenster) const
     return fenster && m_protokollzugang ? m_protokollzugang(fenster) : nullptr;
 }
 
+Tabellenblatt* FensterRegister::tabellenblatt(QWidget* fenster) const
+{
+    return fenster && m_tabellenzugang ? m_tabellenzugang(fenster) : nullptr;
+}
+
 } // namespace kolvar

@@ -14,6 +14,8 @@ class QWidget;
 
 namespace kolvar {
 
+class Tabellenblatt;
+
 // The kinds of run-time window. The numbers of the first three are the
 // window kinds ("Art") of the project file and must not change; the fractal
 // window is never written into a project, so its number is free.
@@ -69,6 +71,15 @@ public:
     // Rechnenfenster; nullptr for any other window, and when the kind's
     // library offers none.
     virtual Protokollfenster* protokollfenster(QWidget* fenster) const = 0;
+
+    // The spreadsheet operations (shell/tabellenblatt.h) of a window this
+    // factory made as a Tabellenkalkulation; nullptr for any other window,
+    // and when the kind's library offers none.
+    virtual Tabellenblatt* tabellenblatt(QWidget* fenster) const
+    {
+        (void)fenster;
+        return nullptr;
+    }
 };
 
 // The factory the program runs with: each library that builds a kind of
@@ -78,20 +89,25 @@ class FensterRegister : public WindowFactory {
 public:
     using Erzeuger = std::function<QWidget*(const std::optional<Fenstervorgaben>& vorgaben)>;
     using Protokollzugang = std::function<Protokollfenster*(QWidget* fenster)>;
+    using Tabellenzugang = std::function<Tabellenblatt*(QWidget* fenster)>;
 
     // Registers (or replaces) how windows of the kind are made.
     void eintragen(Fensterart art, Erzeuger erzeuger);
     // Registers how a calculation window is reached as a Protokollfenster
     // (the calculation window's library, beside its Erzeuger).
     void protokollzugang_eintragen(Protokollzugang zugang) { m_protokollzugang = std::move(zugang); }
+    // Registers how a spreadsheet is reached as a Tabellenblatt.
+    void tabellenzugang_eintragen(Tabellenzugang zugang) { m_tabellenzugang = std::move(zugang); }
 
     bool kann(Fensterart art) const override;
     QWidget* erzeugen(Fensterart art, const std::optional<Fenstervorgaben>& vorgaben) override;
     Protokollfenster* protokollfenster(QWidget* fenster) const override;
+    Tabellenblatt* tabellenblatt(QWidget* fenster) const override;
 
 private:
     std::map<Fensterart, Erzeuger> m_erzeuger;
     Protokollzugang m_protokollzugang;
+    Tabellenzugang m_tabellenzugang;
 };
 
 } // namespace kolvar

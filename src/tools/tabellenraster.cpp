@@ -31,6 +31,8 @@ Tabellenraster::Tabellenraster(Tabellenmodell* modell, QWidget* parent) : QTable
     setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::AnyKeyPressed);
     setTabKeyNavigation(true);
     setWordWrap(false);
+    // A long text is cut at the cell's edge, not shortened with an ellipsis.
+    setTextElideMode(Qt::ElideNone);
     kopfgroessen();
 
     // A grid made larger shows its new header row and column as headers too.
@@ -110,7 +112,7 @@ Rasterbereich Tabellenraster::Selection() const
     return b;
 }
 
-void Tabellenraster::setSelection(const Rasterbereich& b)
+void Tabellenraster::setAuswahl(const Rasterbereich& b)
 {
     if (!selectionModel())
         return;
@@ -149,6 +151,14 @@ void Tabellenraster::setRowHeights(int zeile, int hoehe)
     } else {
         verticalHeader()->setDefaultSectionSize(hoehe);
     }
+}
+
+void Tabellenraster::editorSchliessen(QWidget* editor)
+{
+    if (!editor)
+        return;
+    commitData(editor);
+    closeEditor(editor, QAbstractItemDelegate::NoHint);
 }
 
 QPoint Tabellenraster::zelleBei(const QPoint& punkt) const

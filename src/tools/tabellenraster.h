@@ -42,7 +42,7 @@ public:
     // The selected rectangle, within the data cells; the current cell when
     // nothing else is selected.
     Rasterbereich Selection() const;
-    void setSelection(const Rasterbereich& bereich);
+    void setAuswahl(const Rasterbereich& bereich);
 
     // Widths of columns and heights of rows in pixels, header ones included.
     // The data rows share one height.
@@ -55,6 +55,9 @@ public:
     QPoint zelleBei(const QPoint& punkt) const;
     // The in-place editor, while one is open.
     bool editorOffen() const { return state() == QAbstractItemView::EditingState; }
+    // Takes what the editor holds into the cell and closes it, as moving to
+    // another cell would.
+    void editorSchliessen(QWidget* editor);
 
     int formRowCount() const override;
     int formColumnCount() const override;

@@ -217,22 +217,32 @@ bool Tabellenrechnung::definiere(const std::string& zeile)
     e.stand = 0;
 
     if (!parameter.empty()) {
+        // The function is compiled in the value list against the same names;
+        // a variable it uses that holds nothing there yet gets a stand-in,
+        // which is made valid before any call.
+        for (int n : e.benutzt) {
+            Eintrag& d = m_eintraege[std::size_t(n)];
+            if (d.parameter.empty() && d.abgelegt == Eintrag::Abgelegt::Nichts)
+                ablegen(d, false);
+        }
         e.abgelegt = Eintrag::Abgelegt::Nichts;
         if (!m_werte->definiere(name + "(" + parameter + ")=" + rechts))
             m_gestoert = true;
-    } else if (neu || warFunktion) {
-        // Holds no value until asked for; until then nothing may read one.
-        e.abgelegt = Eintrag::Abgelegt::Fehler;
-        if (!m_werte->definiere(name + "=1/0"))
-            m_gestoert = true;
+    } else if (warFunktion) {
+        // The value list's entry stops being a function at once, as the
+        // list's did: calls of it now give the variable's value.
+        ablegen(e, false);
+    } else if (neu) {
+        // Until it is asked for, nothing in the value list refers to it.
+        e.abgelegt = Eintrag::Abgelegt::Nichts;
     }
     return true;
 }
 
-void Tabellenrechnung::wert_ablegen(Eintrag& e)
+void Tabellenrechnung::ablegen(Eintrag& e, bool ok)
 {
     using Abgelegt = Eintrag::Abgelegt;
-    if (e.ok) {
+    if (ok) {
         if (e.abgelegt == Abgelegt::Wert && e.abgelegterWert == e.wert
             && std::signbit(e.abgelegterWert) == std::signbit(e.wert))
             return;
@@ -244,6 +254,7 @@ void Tabellenrechnung::wert_ablegen(Eintrag& e)
         e.abgelegterWert = e.wert;
         return;
     }
+    // A variable without a value: whatever uses it fails, as in the list.
     if (e.abgelegt == Abgelegt::Fehler)
         return;
     if (!m_werte->definiere(e.name + "=1/0"))
@@ -295,7 +306,7 @@ void Tabellenrechnung::sicherstellen(int start)
                 e.ok = ausdruck.uebersetze(e.rechts, {}, {}) && ausdruck.berechne(0, y);
                 e.wert = y;
             }
-            wert_ablegen(e);
+            ablegen(e, e.ok);
         }
         e.stand = m_stand;
         stapel.pop_back();

@@ -75,7 +75,8 @@ private:
     // The value of a variable, as the query "name=" on the list gives it.
     bool frage(const std::string& name, long double& wert);
     void sicherstellen(int nummer);
-    void wert_ablegen(Eintrag& e);
+    // Puts a variable into the value list: its value, or one that fails.
+    void ablegen(Eintrag& e, bool ok);
     std::vector<int> benutzte_namen(const std::string& rechts, const std::string& parameter,
                                     const std::string& selbst) const;
     void vergessen();

@@ -38,6 +38,10 @@ void registriereRechnenfenster(FensterRegister& fensterregister);
 // The memo font's colour as the stored integer: 0x00BBGGRR for a plain
 // colour, a negative number for a system colour (its low byte names it).
 QColor schriftfarbe(int farbwert);
+// The stored integer of a colour picked in the font dialog: a colour left as
+// it was keeps the value it had, a system colour included; another one is
+// stored as 0x00BBGGRR.
+int farbwert(const QColor& farbe, int bisher);
 } // namespace kolvar
 
 class TEditForm : public QMainWindow, public kolvar::Protokollfenster, public kolvar::Projektfenster {

@@ -97,6 +97,13 @@ QColor schriftfarbe(int farbwert)
     return QColor(farbwert & 0xFF, (farbwert >> 8) & 0xFF, (farbwert >> 16) & 0xFF);
 }
 
+int farbwert(const QColor& farbe, int bisher)
+{
+    if (farbe == schriftfarbe(bisher))
+        return bisher;
+    return farbe.red() | (farbe.green() << 8) | (farbe.blue() << 16);
+}
+
 } // namespace kolvar
 
 void TEditForm::setSchrift(const QFont& font, int farbwert)
@@ -344,15 +351,9 @@ void TEditForm::Allesauswhlen1Click()
 void TEditForm::Schriftwhlen1Click()
 {
     QFont schrift = Memo1->font();
-    const QColor bisher = kolvar::schriftfarbe(m_farbwert);
-    QColor farbe = bisher;
-    if (kolvar::chooseFont(this, schrift, farbe)) {
-        // A colour left as it was keeps its stored value, a system colour
-        // included; a chosen one is stored as 0x00BBGGRR.
-        const int farbwert = farbe == bisher ? m_farbwert
-                                             : farbe.red() | (farbe.green() << 8) | (farbe.blue() << 16);
-        setSchrift(schrift, farbwert);
-    }
+    QColor farbe = kolvar::schriftfarbe(m_farbwert);
+    if (kolvar::chooseFont(this, schrift, farbe))
+        setSchrift(schrift, kolvar::farbwert(farbe, m_farbwert));
     raender_setzen();
 }
 

@@ -86,31 +86,36 @@ void Texpfordlg::fuelle_listen()
     fuelle(zeigekolvar, projektliste);
 }
 
-void Texpfordlg::uebernehmen(const QStringList& zeilen)
+void Texpfordlg::uebernehmen(const std::vector<int>& zeilen)
 {
     if (!projektliste)
         return;
+    // From the last line to the first, as the sheet's list holds them in the
+    // order of their first definition; a line that uses a later one is
+    // defined in a further pass.
     std::vector<std::string> texte;
-    for (qsizetype i = zeilen.size() - 1; i >= 0; --i)
-        texte.push_back(zeilen[i].toStdString());
+    for (auto it = zeilen.rbegin(); it != zeilen.rend(); ++it)
+        texte.push_back(listbox2->item(*it)->text().toStdString());
     for (std::size_t i : kolvar::definiere_in_durchgaengen(*projektliste, texte))
-        kolvar::showMessage(QStringLiteral("Fehlerhafter Ausdruck: %1").arg(QString::fromStdString(texte[i])));
+        kolvar::showMessage(QStringLiteral("Fehlerhafter Ausdruck in Zeile %1: %2")
+                                .arg(zeilen[zeilen.size() - 1 - i] + 1)
+                                .arg(QString::fromStdString(texte[i])));
     fuelle_listen();
 }
 
 void Texpfordlg::ExcludeBtnClick()
 {
-    QStringList zeilen;
+    std::vector<int> zeilen;
     for (int i = 0; i < listbox2->count(); ++i)
         if (listbox2->item(i)->isSelected())
-            zeilen << listbox2->item(i)->text();
+            zeilen.push_back(i);
     uebernehmen(zeilen);
 }
 
 void Texpfordlg::ExAllBtnClick()
 {
-    QStringList zeilen;
+    std::vector<int> zeilen;
     for (int i = 0; i < listbox2->count(); ++i)
-        zeilen << listbox2->item(i)->text();
+        zeilen.push_back(i);
     uebernehmen(zeilen);
 }

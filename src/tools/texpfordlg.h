@@ -5,6 +5,8 @@
 // dialog serves every sheet: the sheet sets tabellenliste before showing it.
 #include <QDialog>
 
+#include <vector>
+
 class QLabel;
 class QListWidget;
 class QPushButton;
@@ -37,10 +39,10 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    // Defines the lines in the project formulas, from the last to the first,
-    // again for those that failed while a pass defines something new; each
-    // line that still fails is named in a message.
-    void uebernehmen(const QStringList& zeilen);
+    // Defines the given lines of listbox2 in the project formulas, again
+    // for those that failed while a pass defines something new; each line
+    // that still fails is named in a message.
+    void uebernehmen(const std::vector<int>& zeilen);
 };
 
 // The shared instance, created at start-up.

@@ -103,15 +103,17 @@ Ttabelleform::Ttabelleform(QWidget* parent)
 
 Ttabelleform::~Ttabelleform()
 {
+    // No event of the controls going away may reach the handlers: the
+    // grid's parts still send events while they go, when the grid is no
+    // longer one.
+    Edit1->removeEventFilter(this);
+    StringGrid1->removeEventFilter(this);
+    StringGrid1->viewport()->removeEventFilter(this);
     if (expfordlg && expfordlg->tabellenliste == tabellenliste)
         expfordlg->tabellenliste = nullptr;
     if (tabelleform == this)
         tabelleform = nullptr;
-    // The view goes before the model and the calculation it shows. Its parts
-    // still send events while they go, when the grid is no longer one:
-    // this window stops looking at them first.
-    StringGrid1->viewport()->removeEventFilter(this);
-    StringGrid1->removeEventFilter(this);
+    // The view goes before the model and the calculation it shows.
     delete StringGrid1;
     StringGrid1 = nullptr;
 }
@@ -343,7 +345,9 @@ void Ttabelleform::verbinden()
                     StringGrid1SelectCell(neu.column(), neu.row());
             });
     connect(StringGrid1->itemDelegate(), &QAbstractItemDelegate::closeEditor, this,
-            &Ttabelleform::editor_geschlossen);
+            [this](QWidget* editor, QAbstractItemDelegate::EndEditHint hinweis) {
+                editor_geschlossen(editor, int(hinweis));
+            });
     connect(StringGrid1, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& p) { PopupMenu1->popup(StringGrid1->viewport()->mapToGlobal(p)); });
 }
@@ -384,6 +388,7 @@ bool Ttabelleform::summe_berechnen(const QString& bereich, long double& wert) co
 
 void Ttabelleform::alle_berechnen()
 {
+    editor_beenden();
     m_modell->beginSammeln();
     m_rechnung->alle_berechnen();
     m_modell->endSammeln();
@@ -426,7 +431,8 @@ void Ttabelleform::StringGrid1SelectCell(int spalte, int zeile)
     if (editiert)
         bearbeitung_beenden(m_editorzelle);
     // The bar shows what the new cell holds, as the editor would.
-    Edit1->setText(kolvar::Tabellenmodell::leer(StringGrid1->Cells(spalte, zeile)) ? QStringLiteral(" ") : m_modell->eingabe(spalte, zeile));
+    const bool leer = kolvar::Tabellenmodell::leer(StringGrid1->Cells(spalte, zeile));
+    Edit1->setText(leer ? QStringLiteral(" ") : m_modell->eingabe(spalte, zeile));
 }
 
 bool Ttabelleform::eventFilter(QObject* watched, QEvent* event)
@@ -453,14 +459,14 @@ bool Ttabelleform::eventFilter(QObject* watched, QEvent* event)
             if (gehalten == Qt::ShiftModifier && !shiftmarkieren) {
                 shiftmarkieren = true;
                 anker = endzelle = {StringGrid1->Col(), StringGrid1->Row()};
-                StringGrid1->setSelection({anker.spalte, anker.zeile, anker.spalte, anker.zeile});
+                StringGrid1->setAuswahl({anker.spalte, anker.zeile, anker.spalte, anker.zeile});
             }
         } else if (event->type() == QEvent::KeyRelease) {
             auto* taste = static_cast<QKeyEvent*>(event);
             const bool shiftLosgelassen = taste->key() == Qt::Key_Shift;
             if (shiftmarkieren && (shiftLosgelassen || taste->modifiers() == Qt::ShiftModifier)) {
                 endzelle = {StringGrid1->Col(), StringGrid1->Row()};
-                StringGrid1->setSelection({anker.spalte, anker.zeile, endzelle.spalte, endzelle.zeile});
+                StringGrid1->setAuswahl({anker.spalte, anker.zeile, endzelle.spalte, endzelle.zeile});
             }
             if (shiftLosgelassen || taste->modifiers() != Qt::ShiftModifier)
                 shiftmarkieren = false;
@@ -524,11 +530,31 @@ void Ttabelleform::editor_uebernehmen(int spalte, int zeile, const QString& text
     StringGrid1->setCells(spalte, zeile, text);
 }
 
-void Ttabelleform::editor_geschlossen()
+void Ttabelleform::editor_geschlossen(QWidget*, int hinweis)
 {
     m_editor = nullptr;
-    // Closing the editor (Enter, Escape, another cell) ends the edit.
-    bearbeitung_beenden(m_editorzelle);
+    if (hinweis != QAbstractItemDelegate::RevertModelCache) {
+        // Enter or another cell ends the edit.
+        bearbeitung_beenden(m_editorzelle);
+        return;
+    }
+    // Escape: the cell keeps its input, whatever the value grid shows now.
+    if (!editiert)
+        return;
+    editiert = false;
+    const Zellort z = m_editorzelle;
+    const QString eingabe = StringGrid2->Cells(z.spalte, z.zeile);
+    if (kolvar::Tabellenmodell::leer(eingabe))
+        return;
+    StringGrid1->setCells(z.spalte, z.zeile, eingabe);
+    if (Direktrechnen->isChecked())
+        zelle_berechnen(z.spalte, z.zeile);
+    Edit1->setText(m_modell->eingabe(StringGrid1->Col(), StringGrid1->Row()));
+}
+
+void Ttabelleform::editor_beenden()
+{
+    StringGrid1->editorSchliessen(m_editor);
 }
 
 void Ttabelleform::bearbeitung_beenden(const Zellort& zelle)
@@ -602,6 +628,8 @@ void registriereTabellenkalkulation(FensterRegister& fensterregister)
                                   tabelleform = fenster;
                                   return fenster;
                               });
+    fensterregister.tabellenzugang_eintragen(
+        [](QWidget* fenster) -> Tabellenblatt* { return qobject_cast<Ttabelleform*>(fenster); });
 }
 
 } // namespace kolvar

@@ -171,6 +171,7 @@ public:
     QString auswahltext() const;
 
     // --- for other windows ----------------------------------------------------------
+    QWidget* fenster() override { return this; }
     void setZahlenformat(const QString& format) override { zahlenformat = format; }
     void setSpaltenbreite(int spalte, int breite) override;
     void setAnzeige(int spalte, int zeile, const QString& text) override;
@@ -239,7 +240,9 @@ private:
     // The in-place editor.
     void editor_oeffnen(int spalte, int zeile, QLineEdit* editor);
     void editor_uebernehmen(int spalte, int zeile, const QString& text);
-    void editor_geschlossen();
+    void editor_geschlossen(QWidget* editor, int hinweis);
+    // Ends an edit in progress before a command changes the cells under it.
+    void editor_beenden();
     // The user is done with the cell being edited: its text becomes its input.
     void bearbeitung_beenden(const Zellort& zelle);
     void Edit1Enter();

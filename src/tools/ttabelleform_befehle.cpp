@@ -13,6 +13,7 @@
 #include "tools/tabellenmodell.h"
 #include "tools/tabellenrechnung.h"
 #include "tools/teinffordlg.h"
+#include "tools/teditform.h"
 #include "tools/texpfordlg.h"
 #include "tools/tsummedlg.h"
 #include "tools/ttaboptiondlg.h"
@@ -87,6 +88,7 @@ void Ttabelleform::Einfgen1Click()
     const QMimeData* daten = QApplication::clipboard()->mimeData();
     if (!daten || !daten->hasText())
         return;
+    editor_beenden();
     // The whole text: a field is never cut in two.
     const QStringList zeilen = kolvar::splitLines(daten->text());
     if (zeilen.isEmpty())
@@ -140,6 +142,7 @@ void Ttabelleform::Inhalteeinfgen1Click()
 
 void Ttabelleform::Neu1Click()
 {
+    editor_beenden();
     m_modell->leeren(1, 1, StringGrid1->ColCount() - 1, StringGrid1->RowCount() - 1);
     kopfzeilen_setzen();
 }
@@ -156,6 +159,7 @@ void Ttabelleform::SpeedButton11Click()
 
 void Ttabelleform::KolvaranzeigenClick()
 {
+    editor_beenden();
     m_modell->beginSammeln();
     m_modell->fuerGefuellte([this](int spalte, int zeile) {
         const QString eingabe = StringGrid2->Cells(spalte, zeile);
@@ -170,6 +174,7 @@ void Ttabelleform::Kolvareinfgen1Click()
     if (!einffordlg || kolvar::runDialog(*einffordlg) != QDialog::Accepted)
         return;
     const QString text = einffordlg->Edit1->text();
+    editor_beenden();
     const int spalte = StringGrid1->Col();
     const int zeile = StringGrid1->Row();
     StringGrid1->setCells(spalte, zeile, text);
@@ -184,6 +189,7 @@ void Ttabelleform::Kolvareinfgen1Click()
 
 void Ttabelleform::Summe1Click()
 {
+    editor_beenden();
     summendialog->bereich_anzeigen(StringGrid1->Selection());
     summendialog->ziel_anzeigen(StringGrid1->Col(), StringGrid1->Row() + 1);
     if (kolvar::runDialog(*summendialog) != QDialog::Accepted)
@@ -213,8 +219,9 @@ void Ttabelleform::ZahlenClick()
 void Ttabelleform::SetFont()
 {
     QFont schrift = StringGrid1->font();
-    if (kolvar::chooseFont(this, schrift))
-        setSchrift(schrift, m_farbwert);
+    QColor farbe = kolvar::schriftfarbe(m_farbwert);
+    if (kolvar::chooseFont(this, schrift, farbe))
+        setSchrift(schrift, kolvar::farbwert(farbe, m_farbwert));
 }
 
 void Ttabelleform::zoom(int zaehler, int nenner)
@@ -242,6 +249,7 @@ void Ttabelleform::Kleiner1Click()
 
 void Ttabelleform::Einstellungen1Click()
 {
+    editor_beenden();
     TTabOptiondlg dialog(this);
     dialog.spineditin1->setValue(StringGrid1->RowCount());
     dialog.spineditin2->setValue(StringGrid1->ColCount());

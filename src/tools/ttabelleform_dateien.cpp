@@ -104,6 +104,7 @@ void Ttabelleform::setSchrift(const QFont& font, int farbwert)
 bool Ttabelleform::tabelle_speichern(const QString& name)
 {
     // The file keeps every cell's input in both grids.
+    editor_beenden();
     KolvaranzeigenClick();
     Tsaveloadlist liste;
     liste << kKopf << zahlenformat << schriftzeile();
@@ -140,6 +141,8 @@ bool Ttabelleform::tabelle_laden(const QString& name)
         for (qsizetype i = nachFormeln; passt && i < liste.size(); ++i)
             passt = liste[i].isEmpty();
     }
+    if (passt)
+        editor_beenden();
     int zeile = 2;
     if (!passt || !liste.componentenladen(formControls(), zeile).ok()) {
         kolvar::showMessage(kNichtLadbar);
@@ -269,6 +272,7 @@ bool Ttabelleform::textdatei_einfuegen(const QString& name)
         kolvar::showMessage(fehler);
         return false;
     }
+    editor_beenden();
     const Rasterbereich b = StringGrid1->Selection();
     bool ausserhalb = false;
     m_modell->beginSammeln();

@@ -7,15 +7,18 @@
 #include "collection/texcausdlg.h"
 #include "controls/textendedit.h"
 #include "controls/ttxtshape.h"
+#include "engine/helpers.h"
 #include "platform/seams.h"
 #include "shell/tmainform.h"
 #include "support/testpaths.h"
 #include "tools/teditform.h"
+#include "tools/ttabelleform.h"
 
 #include <QComboBox>
 #include <QDirIterator>
 #include <QFile>
 #include <QLabel>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -94,6 +97,16 @@ struct Rechenweg : ::testing::Test {
         QTest::mouseClick(l, Qt::LeftButton);
     }
 
+    // v = s/t on the page "Rechnung": v is sought, s and t are given; every
+    // one has a unit table.
+    void gleichfoermigeBewegung()
+    {
+        waehle(fenster->gebietlabels, "Mechanik");
+        waehle(fenster->themenlabels, "Geradlinige Bewegung");
+        waehle(fenster->inhaltlabels, "Gleichförmige Bewegung");
+        QTest::mouseClick(fenster->Seite2btn, Qt::LeftButton);
+    }
+
     void tippe(int k, const QString& text)
     {
         TextendEdit* e = fenster->extendEdits[size_t(k)];
@@ -107,13 +120,9 @@ struct Rechenweg : ::testing::Test {
 TEST_F(Rechenweg, ValuesInChosenUnitsGiveTheResultTheExampleAndTheTranscript)
 {
     Texcausdlg& f = *fenster;
-    // v = s/t: v is sought, s and t are given; every one has a unit table.
-    waehle(f.gebietlabels, "Mechanik");
-    waehle(f.themenlabels, "Geradlinige Bewegung");
-    waehle(f.inhaltlabels, "Gleichförmige Bewegung");
+    gleichfoermigeBewegung();
     ASSERT_EQ(f.Anzahl, 3);
     ASSERT_EQ(f.rechnung, "V=S/T");
-    QTest::mouseClick(f.Seite2btn, Qt::LeftButton);
     ASSERT_EQ(f.PageControl1->currentIndex(), 1);
 
     // The way in kilometres, the time in seconds, the speed asked for in
@@ -189,10 +198,7 @@ TEST_F(Rechenweg, ValuesInChosenUnitsGiveTheResultTheExampleAndTheTranscript)
 TEST_F(Rechenweg, ATranscriptRunThatStopsBeforeItsFirstLineOpensNoWindow)
 {
     Texcausdlg& f = *fenster;
-    waehle(f.gebietlabels, "Mechanik");
-    waehle(f.themenlabels, "Geradlinige Bewegung");
-    waehle(f.inhaltlabels, "Gleichförmige Bewegung");
-    QTest::mouseClick(f.Seite2btn, Qt::LeftButton);
+    gleichfoermigeBewegung();
     const struct {
         const char* weg;
         const char* meldung;
@@ -210,6 +216,61 @@ TEST_F(Rechenweg, ATranscriptRunThatStopsBeforeItsFirstLineOpensNoWindow)
         EXPECT_EQ(seams.messageTexts(), QStringList{fall.meldung}) << fall.weg;
         EXPECT_EQ(MainForm->alleFenster().size(), 1) << fall.weg;
     }
+}
+
+TEST_F(Rechenweg, TheCalculationGoesIntoANewSpreadsheetThatCalculatesItAgain)
+{
+    Texcausdlg& f = *fenster;
+    gleichfoermigeBewegung();
+    naechsteEinheit(f.ComboBoxes[2]);
+    naechsteEinheit(f.ComboBoxes[1]);
+    tippe(2, "100");
+    tippe(3, "3600");
+
+    // "&Ausgabe" > "&Tabellenkalkulation" with the keyboard.
+    ASSERT_TRUE(f.abellenkalkulation1->isEnabled());
+    f.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
+    QTest::keyClick(&f, Qt::Key_A, Qt::AltModifier);
+    QMenu* menue = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    // Alt+A opens "&Ansicht" first; the arrow key walks along the menu bar.
+    for (int i = 0; i < 5 && menue && menue->title() != "&Ausgabe"; ++i) {
+        QTest::keyClick(menue, Qt::Key_Right);
+        menue = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    }
+    ASSERT_NE(menue, nullptr);
+    ASSERT_EQ(menue->title(), "&Ausgabe");
+    QTest::keyClick(menue, Qt::Key_T);
+
+    EXPECT_TRUE(seams.messages.empty()) << seams.messageTexts().join(u'|').toStdString();
+    EXPECT_EQ(f.extendEdit1->text(), "100,00");
+    EXPECT_FALSE(f.protokollieren);
+    ASSERT_EQ(MainForm->eigeneFenster().size(), 2);
+    auto* blatt = qobject_cast<Ttabelleform*>(MainForm->eigeneFenster().back());
+    ASSERT_NE(blatt, nullptr);
+    EXPECT_TRUE(blatt->isVisible());
+    EXPECT_EQ(blatt->zahlenformat, "0.00");
+    EXPECT_EQ(blatt->StringGrid1->ColWidths(1), 220);
+    EXPECT_EQ(blatt->StringGrid1->ColWidths(3), 220);
+    auto zelle = [blatt](const char* ref) {
+        int s = 0, z = 0;
+        zellbezug(s, z, ref);
+        return blatt->StringGrid1->Cells(s, z) + u'|' + blatt->StringGrid2->Cells(s, z);
+    };
+    // Comments in the value grid only; the lines, calculated again by the
+    // sheet's own list, in both.
+    EXPECT_EQ(zelle("A2"), ";S1 = Weg - Kilometer|");
+    EXPECT_EQ(zelle("B2"), "S1=100|S1=100");
+    EXPECT_EQ(zelle("C2"), ";S = Weg - Meter|");
+    EXPECT_EQ(zelle("D2"), "S=S1*1000|S=S1*1000");
+    EXPECT_EQ(zelle("B3"), "T=3600|T=3600");
+    EXPECT_EQ(zelle("A4") + zelle("A5"), "||");
+    EXPECT_EQ(zelle("A6"), ";V = Geschwindigkeit - Meter pro Sekunde|");
+    EXPECT_EQ(zelle("B6"), "V=S/T|V=S/T");
+    EXPECT_EQ(zelle("B7"), "V1=V*3,6|V1=V*3,6");
+    EXPECT_EQ(zelle("A8"), ";V1= Geschwindigkeit - Kilometer pro Stunde|");
+    EXPECT_EQ(zelle("B8"), "100,00|V1=");
+    bildSpeichern(blatt, QStringLiteral("tabellenkalkulation_export.png"));
 }
 
 } // namespace

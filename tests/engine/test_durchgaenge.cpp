@@ -47,4 +47,52 @@ TEST(Durchgaenge, EngineMessageOnlyInTheFirstPass)
     EXPECT_LE(meldungen, 1);
 }
 
+// Sets of lines that use one another in every order, with replacements, a
+// change of kind and faulty lines: the same lines fail and the same list
+// results as when every failed line is tried in every pass.
+TEST(Durchgaenge, EndsAsTryingEveryFailedLineInEveryPassWould)
+{
+    const char* const bausteine[] = {"A=B+1", "B=C*2", "C=3", "AB=A+B", "F(X)=X*C",
+                                     "G=F(AB)", "F=7", "B=F(1)", "C=AB", "D=2+",
+                                     "A=A+1", "K=G+NIX", "NIX=1", "ABC=AB*2", "E=ABC"};
+    // Every failed line again in every pass, while a pass defines something.
+    auto allePaesse = [](Tfktbaum& liste, const std::vector<std::string>& zeilen) {
+        std::vector<std::size_t> offen;
+        for (std::size_t i = 0; i < zeilen.size(); ++i)
+            if (!liste.definiere(zeilen[i]))
+                offen.push_back(i);
+        for (bool neu = true; neu && !offen.empty();) {
+            neu = false;
+            std::vector<std::size_t> weiter;
+            for (std::size_t i : offen) {
+                if (liste.definiere(zeilen[i]))
+                    neu = true;
+                else
+                    weiter.push_back(i);
+            }
+            offen.swap(weiter);
+        }
+        return offen;
+    };
+    std::uint32_t zustand = 12345;
+    for (int satz = 0; satz < 400; ++satz) {
+        std::vector<std::string> zeilen;
+        for (int k = 0; k < 10; ++k) {
+            zustand = zustand * 1664525u + 1013904223u;
+            zeilen.push_back(bausteine[(zustand >> 8) % 15]);
+        }
+        Tfktbaum erwartet, liste;
+        const auto offenErwartet = allePaesse(erwartet, zeilen);
+        ASSERT_EQ(kolvar::definiere_in_durchgaengen(liste, zeilen), offenErwartet) << satz;
+        ASSERT_EQ(liste.count(), erwartet.count()) << satz;
+        for (int i = 0; i < liste.count(); ++i) {
+            EXPECT_EQ(liste.entry(i)->definition, erwartet.entry(i)->definition) << satz;
+            long double y1 = 0, y2 = 0;
+            EXPECT_EQ(liste.fktberechnen(liste.entry(i)->fktname, 2, y1),
+                      erwartet.fktberechnen(erwartet.entry(i)->fktname, 2, y2));
+            EXPECT_EQ(y1, y2) << satz;
+        }
+    }
+}
+
 } // namespace

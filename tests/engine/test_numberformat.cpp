@@ -3,6 +3,8 @@
 #include <cfloat>
 #include <clocale>
 #include <cmath>
+#include <cstdint>
+#include <vector>
 #include <gtest/gtest.h>
 
 namespace {
@@ -275,6 +277,65 @@ TEST(ParseFloat, ReadsBackTheGeneralForm)
         ASSERT_TRUE(kolvar::parseFloat(text, back)) << text;
         EXPECT_LE(std::fabs(back - x), std::fabs(x) * 1e-14L) << text;
     }
+}
+
+// The query text's own routine against the general one. The sample holds
+// values of every binary exponent (the subnormal ones too), values on and
+// beside the three-digit rounding points (1,235, 9,995 ...) where the
+// general routine's rounding from 18 digits decides, exact binary halves,
+// powers of ten and their neighbours, and the ends of the extended range.
+TEST(FormatQueryResult, GivesTheGeneralRoutinesTextForEveryKindOfValue)
+{
+    std::vector<long double> werte = {0.0L, -0.0L, LDBL_MAX, -LDBL_MAX, LDBL_MIN, LDBL_TRUE_MIN,
+                                      2.675L, 1.005L, 0.125L, 9.995L, 999.5L, 12.2L};
+    std::uint64_t zustand = 0x9E3779B97F4A7C15ull;
+    auto zufall = [&zustand] {
+        zustand ^= zustand << 13;
+        zustand ^= zustand >> 7;
+        zustand ^= zustand << 17;
+        return zustand;
+    };
+    for (int i = 0; i < 100000; ++i) {
+        const long double mantisse = std::ldexp(static_cast<long double>(zufall() | (1ull << 63)), -63);
+        const int exponent = static_cast<int>(zufall() % 32830) - 16446;
+        werte.push_back((i % 2 ? -1 : 1) * std::ldexp(mantisse, exponent));
+    }
+    for (int e = -4940; e <= 4930; e += 7) {
+        const long double zehn = std::pow(10.0L, static_cast<long double>(e));
+        for (int d : {100, 999, 123, 555}) {
+            const long double punkt = (d + 0.5L) * zehn / 100;
+            werte.push_back(zehn);
+            werte.push_back(punkt);
+            werte.push_back(std::nextafter(punkt, 0.0L));
+            werte.push_back(std::nextafter(punkt, LDBL_MAX));
+            werte.push_back(d * zehn / 100);
+        }
+    }
+    for (int d = 100; d < 1000; ++d) {
+        // Close to the half, but clearly on one side of it.
+        werte.push_back((d + 0.5L - 1e-11L) / 100);
+        werte.push_back((d + 0.5L + 1e-11L) * 1000);
+        const long double punkt = (d + 0.5L) / 100;
+        for (long double v = std::nextafter(std::nextafter(punkt, 0.0L), 0.0L), k = 0; k < 5;
+             ++k, v = std::nextafter(v, 10.0L))
+            werte.push_back(v);
+    }
+    // Halves that the binary value holds exactly, such as 6,625.
+    for (int zaehler = 1; zaehler < 4000; zaehler += 2)
+        for (int j = 1; j <= 12; ++j)
+            werte.push_back(std::ldexp(static_cast<long double>(zaehler), -j));
+    for (int k = 0; k < 64; ++k) {
+        werte.push_back(std::nextafter(LDBL_MAX, 0.0L) / (1 << (k % 8)));
+        werte.push_back(LDBL_TRUE_MIN * (k + 1));
+        werte.push_back(std::nextafter(LDBL_MIN, LDBL_MAX * (k % 2 ? 1 : -1)));
+    }
+    int abweichend = 0;
+    for (long double v : werte) {
+        const std::string erwartet = kolvar::formatFloat("#.##e+##", v);
+        if (kolvar::formatQueryResult(v) != erwartet && ++abweichend <= 10)
+            ADD_FAILURE() << erwartet << " != " << kolvar::formatQueryResult(v);
+    }
+    EXPECT_EQ(abweichend, 0) << "of " << werte.size();
 }
 
 } // namespace

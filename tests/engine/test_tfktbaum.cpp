@@ -270,6 +270,44 @@ TEST(ListOperations, DeleteSearchAndEvaluate)
     EXPECT_EQ(liste.count(), 0);
 }
 
+TEST(ListOperations, NamesAreFoundByTheLanguagesRulesWhileTheyComeAndGo)
+{
+    Tfktbaum liste;
+    for (const char* line : {"A=1", "AB=2", "ABC=3", "ABCD(X)=X+10", "SIN(X)=X+1"})
+        ASSERT_TRUE(liste.definiere(line)) << line;
+    const Step steps[] = {
+        {"ABC*2=", true, kValue, 6},   // the longest name
+        {"abc*2=", true, kValue, 6},   // a to z fold
+        {"AB*2=", true, kValue, 4},
+        {"ABCD(2)=", true, kValue, 12},
+        {"ABCD=", false, kUnchanged},  // the longest name is a function
+        {"SIN(0)=", true, kValue, 0},  // the built-in wins
+    };
+    for (const Step& step : steps)
+        run(liste, step);
+
+    // Many names, every third removed and some redefined: each name left is
+    // found at its place, and no removed one.
+    Tfktbaum viele;
+    for (int i = 0; i < 3000; ++i)
+        ASSERT_TRUE(viele.definiere("N" + std::to_string(i) + "=" + std::to_string(i)));
+    for (int i = 0; i < 3000; i += 3)
+        ASSERT_TRUE(viele.loesche_fkt("N" + std::to_string(i)));
+    for (int i = 1; i < 3000; i += 30)
+        ASSERT_TRUE(viele.definiere("N" + std::to_string(i) + "=-" + std::to_string(i)));
+    for (int i = 0; i < 3000; ++i) {
+        const std::string name = "N" + std::to_string(i);
+        const int index = viele.sucheeintrag(name);
+        long double y = 0;
+        ASSERT_EQ(index >= 0, i % 3 != 0) << name;
+        ASSERT_EQ(viele.fktberechnen(name, 0, y), i % 3 != 0) << name;
+        if (index >= 0) {
+            EXPECT_EQ(viele.entry(index)->fktname, name);
+            EXPECT_EQ(y, i % 30 == 1 ? -i : i) << name;
+        }
+    }
+}
+
 TEST(ListOperations, NothingReachesADeletedEntry)
 {
     struct Way {
@@ -378,16 +416,36 @@ TEST(ListOperations, CyclesAndRunawayEvaluationsFail)
 
 TEST(ListOperations, LongChainsEvaluateUpToTheNestingBound)
 {
-    Tfktbaum liste;
-    ASSERT_TRUE(liste.definiere("V0=0"));
-    const int longest = tfunktion::kMaxNesting + 10;
-    for (int i = 1; i <= longest; ++i)
-        ASSERT_TRUE(liste.definiere("V" + std::to_string(i) + "=V" + std::to_string(i - 1) + "+1"));
-    long double y = 0;
-    const int deep = tfunktion::kMaxNesting - 1;
-    EXPECT_TRUE(liste.fktberechnen("V" + std::to_string(deep), 0, y));
-    EXPECT_EQ(y, deep);
-    EXPECT_FALSE(liste.fktberechnen("V" + std::to_string(longest), 0, y));
+    // Each form uses the one before in another place of its expression:
+    // "@" stands for the previous name, "#" for its number.
+    struct Form {
+        const char* rechts;
+        long double letzter; // the value of the deepest one that has a value
+    };
+    const Form formen[] = {
+        {"@+1", tfunktion::kMaxNesting - 1}, {"1+@", tfunktion::kMaxNesting - 1},
+        {"2*@/2", 0},                        {"@^1", 0},
+        {"0^@", 1},                          {"F(@)", tfunktion::kMaxNesting - 1},
+        {"ABS(@)+1", tfunktion::kMaxNesting - 1}, {"-(-1-@)", tfunktion::kMaxNesting - 1},
+    };
+    for (const Form& form : formen) {
+        SCOPED_TRACE(form.rechts);
+        Tfktbaum liste;
+        ASSERT_TRUE(liste.definiere("V0=0"));
+        ASSERT_TRUE(liste.definiere("F(X)=X+1"));
+        const int longest = tfunktion::kMaxNesting + 10;
+        for (int i = 1; i <= longest; ++i) {
+            std::string rechts;
+            for (const char* c = form.rechts; *c; ++c)
+                rechts += *c == '@' ? "V" + std::to_string(i - 1) : std::string(1, *c);
+            ASSERT_TRUE(liste.definiere("V" + std::to_string(i) + "=" + rechts));
+        }
+        long double y = 0;
+        const int deep = tfunktion::kMaxNesting - 1;
+        EXPECT_TRUE(liste.fktberechnen("V" + std::to_string(deep), 0, y));
+        EXPECT_EQ(y, form.letzter);
+        EXPECT_FALSE(liste.fktberechnen("V" + std::to_string(longest), 0, y));
+    }
 }
 
 TEST(ListWalk, Suchezeiger)

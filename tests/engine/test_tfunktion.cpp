@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <new>
 #include <string>
 #include <vector>
@@ -161,6 +163,13 @@ TEST_F(Language, Powers)
         {"2^16000", Outcome::Value, std::ldexp(1.0L, 16000)},
         {"0^(-1)", Outcome::Fails},
         {"(-8)^(1/3)", Outcome::Fails},
+        // Whole or not, decided for exponents next to whole numbers and far
+        // beyond the multiplied ones.
+        {"(-2)^(1-1E-18)", Outcome::Fails},
+        {"(-2)^(4,0)", Outcome::Value, 16},
+        {"(-1)^(1E19+1)", Outcome::Value, -1},
+        {"2^(1-1E-18)", Outcome::Value, 2},
+        {"(-4)^(-0,5)", Outcome::Fails},
         {"2^65536", Outcome::Fails},
         {"2^(-65536)", Outcome::Fails},
         {"2^70000", Outcome::Fails},
@@ -178,6 +187,8 @@ TEST_F(Language, BuiltInFunctions)
         {"FAK(20)", Outcome::Value, 2432902008176640000.0L},
         {"FAK(2,5)", Outcome::Fails},
         {"FAK(-3)", Outcome::Fails},
+        {"FAK(3+1E-18)", Outcome::Fails},
+        {"FAK(1E30)", Outcome::Fails},
         // The largest factorial inside the extended range.
         {"FAK(1754)", Outcome::Value, std::exp(std::lgamma(1755.0L)), "", 0, 1e-12L},
         {"FAK(1755)", Outcome::Fails},
@@ -344,6 +355,85 @@ TEST_F(Language, EvaluationAllocatesNothing)
     for (int i = 0; i < 100; ++i)
         ASSERT_TRUE(f.berechne(i, y));
     EXPECT_EQ(g_allocations, before);
+}
+
+// Random expressions of the language, compiled with and without the
+// compile-time shortcuts, must give the same bits and the same failures.
+class Ausdruecke {
+public:
+    explicit Ausdruecke(std::uint64_t seed) : m_zustand(seed) {}
+
+    std::string ausdruck(int tiefe)
+    {
+        static const char* const op[] = {"+", "-", "*", "/", ":", "^"};
+        std::string s = glied(tiefe);
+        for (int n = zahl(3); n > 0; --n)
+            s += op[zahl(6)] + glied(tiefe);
+        return s;
+    }
+
+private:
+    std::string glied(int tiefe)
+    {
+        static const char* const zahlen[] = {"0", "1", "2", "3", "0,5", "2,5", "10", "1E3",
+                                             "1,5E-3", "65536", "1754", "1E4000", "1E-4000",
+                                             "7", "0,1", "180"};
+        static const char* const namen[] = {"A", "B", "C", "D", "K", "X", "X", "X"};
+        static const char* const funktionen[] = {
+            "LN",  "SQR",  "COS",    "SIN",    "TAN",    "EXP",    "ABS", "SGN", "RAD", "GRAD",
+            "COT", "FAK",  "SQRT",   "ARCCOS", "ARCSIN", "ARCTAN", "ARCCOT", "LG", "F", "G", "H"};
+        switch (tiefe <= 0 ? zahl(2) : zahl(6)) {
+        case 0: return zahlen[zahl(16)];
+        case 1: return namen[zahl(8)];
+        case 2: return "(" + ausdruck(tiefe - 1) + ")";
+        case 3: return "(-" + ausdruck(tiefe - 1) + ")";
+        default: return std::string(funktionen[zahl(21)]) + "(" + ausdruck(tiefe - 1) + ")";
+        }
+    }
+    int zahl(int n)
+    {
+        m_zustand ^= m_zustand << 13;
+        m_zustand ^= m_zustand >> 7;
+        m_zustand ^= m_zustand << 17;
+        return static_cast<int>(m_zustand % static_cast<std::uint64_t>(n));
+    }
+    std::uint64_t m_zustand;
+};
+
+TEST(Folding, GivesTheSameBitsAndFailuresAsTheUnfoldedEvaluation)
+{
+    Tfktbaum liste;
+    for (const char* line : {"A=2,5", "B=-4", "C=A*B+1", "D=C/0", "F(X)=X^2+1", "G(Y)=2*Y-1",
+                             "H(T)=SQRT(T)+LN(T)", "K=F(3)-G(A)"})
+        ASSERT_TRUE(liste.definiere(line)) << line;
+    const long double xs[] = {0, 1, -1, 0.5L, 2.5L, 1000, 1e300L, INFINITY};
+    Ausdruecke zufall(0x2545F4914F6CDD1Dull);
+    int verglichen = 0, werte = 0, fehler = 0, gefaltet = 0;
+    while (verglichen < 4000) {
+        const std::string text = zufall.ausdruck(3);
+        tfunktion ohne(&liste), mit(&liste);
+        tfunktion::setFalten(false);
+        const bool ohneOk = ohne.uebersetze(text, "X", "");
+        tfunktion::setFalten(true);
+        ASSERT_EQ(mit.uebersetze(text, "X", ""), ohneOk) << text;
+        if (!ohneOk)
+            continue; // too long for the queue, or the like
+        ++verglichen;
+        gefaltet += mit.istZahl();
+        for (long double x : xs) {
+            long double y1 = 1, y2 = 2;
+            const bool ok1 = ohne.berechne(x, y1);
+            const bool ok2 = mit.berechne(x, y2);
+            ASSERT_EQ(ok1, ok2) << text << " at " << static_cast<double>(x);
+            ASSERT_EQ(std::memcmp(&y1, &y2, 10), 0) << text << " at " << static_cast<double>(x);
+            ASSERT_STREQ(ohne.fehlertext(), mit.fehlertext()) << text;
+            ++(ok1 ? werte : fehler);
+        }
+    }
+    // The sample reaches values, failures and expressions that fold whole.
+    EXPECT_GT(werte, 8000);
+    EXPECT_GT(fehler, 4000);
+    EXPECT_GT(gefaltet, 200);
 }
 
 TEST(Recursion, DirectSelfReferenceIsRefusedWithTheMessage)

@@ -229,7 +229,8 @@ TEST(Tabellenrechnung, KeptValuesGiveWhatTheListGives)
         ohne.rechnung.alle_berechnen();
         for (int z = 1; z < 20; ++z)
             for (int s = 1; s < 10; ++s)
-                EXPECT_EQ(mit.modell.wert(s, z), ohne.modell.wert(s, z)) << Tabellenrechnung::zellname(s, z).toStdString();
+                EXPECT_EQ(mit.modell.wert(s, z), ohne.modell.wert(s, z))
+                    << Tabellenrechnung::zellname(s, z).toStdString();
         // Editing afterwards too: a changed cell reaches every cell using it.
         for (Blatt* b : {&mit, &ohne}) {
             b->tippe("D4", "5");

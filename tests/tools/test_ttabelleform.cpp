@@ -7,6 +7,7 @@
 #include "engine/helpers.h"
 #include "engine/tfktbaum.h"
 #include "platform/seams.h"
+#include "shell/projektliste.h"
 #include "shell/tdialogkolvar.h"
 #include "shell/thtmldlg.h"
 #include "shell/tzahlenform.h"
@@ -68,7 +69,7 @@ struct Blattfenster : ::testing::Test {
     kolvar::ScriptedSeams seams;
     kolvar::SeamsGuard guard{seams};
     QTemporaryDir dir;
-    kolvar::Projektformeln formeln;
+    kolvar::Projektformeln projektformeln;
     std::unique_ptr<Tdialogkolvar> kolvarn = std::make_unique<Tdialogkolvar>();
     std::unique_ptr<Thtmldlg> html = std::make_unique<Thtmldlg>();
     std::unique_ptr<Texpfordlg> export_ = std::make_unique<Texpfordlg>();
@@ -204,7 +205,9 @@ TEST_F(Blattfenster, TypingIntoCellsCalculatesThemAtOnce)
     QTest::keyClick(editor, Qt::Key_Home);
     QTest::keyClick(editor, Qt::Key_Delete);
     EXPECT_EQ(editor->text(), "A1*3");
-    QTest::keyClick(editor, Qt::Key_Escape);
+    // "Rechne" while the editor is open, then Escape: the input stays.
+    QTest::keyClick(editor, Qt::Key_F2);
+    QTest::keyClick(fokus(), Qt::Key_Escape);
     QCoreApplication::processEvents();
     EXPECT_EQ(eingabe("B1"), "=A1*2");
     EXPECT_EQ(zeigt("B1"), "5,000");
@@ -628,7 +631,7 @@ TEST_F(Blattfenster, SheetDefinitionsBecomeProjectFormulas)
         QTest::mouseClick(e.ExcludeBtn, Qt::LeftButton);
     });
     blatt->Kolvar1->trigger();
-    EXPECT_EQ(seams.messageTexts(), QStringList{"Fehlerhafter Ausdruck: B1=A1*2"});
+    EXPECT_EQ(seams.messageTexts(), QStringList{"Fehlerhafter Ausdruck in Zeile 2: B1=A1*2"});
     EXPECT_EQ(projektliste->count(), 0);
 }
 
@@ -664,7 +667,7 @@ TEST_F(Blattfenster, AProjectFormulaGoesIntoTheCurrentCell)
     EXPECT_EQ(zeigt("E2"), "12,000");
 }
 
-TEST_F(Blattfenster, FormatFormulasNewAndHtml)
+TEST_F(Blattfenster, FormatFormulasNewHtmlPrintAndHelp)
 {
     tippe("A1", "2");
     tippe("B1", "=A1/3");
@@ -681,6 +684,14 @@ TEST_F(Blattfenster, FormatFormulasNewAndHtml)
     QTest::mouseClick(blatt->SpeedButton11, Qt::LeftButton);
     EXPECT_EQ(zeigt("B1"), "0,7");
 
+    // Font and colour, as the file's font line stores them.
+    QFont schrift("Arial", 12);
+    schrift.setBold(true);
+    schrift.setUnderline(true);
+    seams.answerFont(schrift, QColor(128, 0, 0));
+    QTest::mouseClick(blatt->SpeedButton6, Qt::LeftButton);
+    EXPECT_EQ(blatt->schriftzeile(), "Arial#1#0#1#0#128#12#20#10#");
+
     blatt->Kolvaranzeigen->trigger();
     EXPECT_EQ(zeigt("B1"), "=A1/3");
     EXPECT_EQ(zeigt("A1"), "2");
@@ -694,6 +705,16 @@ TEST_F(Blattfenster, FormatFormulasNewAndHtml)
     EXPECT_EQ(puffer[2], "<table  border=\"1\">");
     EXPECT_EQ(puffer[5], "<td> <align=\"right\">A</td>");
     EXPECT_EQ(puffer.count("<tr>"), 20);
+
+    blatt->Drucken1->trigger();
+    ASSERT_EQ(seams.prints.size(), 1u);
+    EXPECT_EQ(seams.prints[0].widgetName, "tabelleform");
+    EXPECT_TRUE(seams.prints[0].withDialog);
+    blatt->Inhalteeinfgen1->trigger();
+    EXPECT_EQ(QApplication::clipboard()->image().size(), blatt->size());
+    blatt->verzeichnis = dir.path() + "/";
+    QTest::mouseClick(blatt->Hilfe, Qt::LeftButton);
+    EXPECT_EQ(seams.documentsOpened.value(0), dir.path() + "/hilfe/index.htm");
 
     blatt->Neu1->trigger();
     EXPECT_EQ(zeigt("A1") + eingabe("A1") + zeigt("B1") + eingabe("B1"), "");
