@@ -7,6 +7,7 @@
 #include "data/tdatadlg.h"
 #include "platform/screenfit.h"
 #include "platform/seams.h"
+#include "shell/tanzeigedlg.h"
 #include "shell/tdialogkolvar.h"
 #include "shell/thtmldlg.h"
 #include "shell/tinfokolvar.h"
@@ -14,12 +15,16 @@
 #include "shell/tmainform.h"
 #include "shell/tneuedateidlg.h"
 #include "shell/tvorlagekolvardlg.h"
+#include "shell/tvorlbeadlg.h"
 #include "shell/tzahlenform.h"
+#include "shell/tzeitdlg.h"
 #include "tools/teditform.h"
 #include "tools/teinffordlg.h"
+#include "tools/teintab2dlg.h"
 #include "tools/teintabdlg.h"
 #include "tools/texpfordlg.h"
 #include "tools/tformumrech.h"
+#include "tools/tformumtab.h"
 #include "tools/tfraktaldlg.h"
 #include "tools/tgriechform.h"
 #include "tools/tsummedlg.h"
@@ -82,15 +87,18 @@ void Programm::starten()
     erzeugen(zahlenform); //  5
     zahlenform->setVerzeichnis(MainForm->verzeichnis);
     erzeugen(einffordlg); //  6
-    //  7 Tanzeigedlg
-    //  8 Tvorlbeadlg
+    erzeugen(anzeigedlg); //  7 the window manager
+    erzeugen(vorlbeadlg); //  8 the template editor
+    vorlbeadlg->setVerzeichnis(MainForm->verzeichnis);
     erzeugen(summedlg); //  9 used by no sheet: each has its own
-    // 10 Tzeitdlg
+    erzeugen(zeitdlg); // 10 the template demo
     erzeugen(htmldlg); // 11
     htmldlg->setVerzeichnis(MainForm->verzeichnis);
     erzeugen(neuedateidlg); // 12
     erzeugen(InfoKolvar); // 13
-    // 14 Tformumtab
+    erzeugen(formumtab); // 14 loads the value tables
+    formumtab->setVerzeichnis(MainForm->verzeichnis);
+    formumtab->lade_tabellen();
     erzeugen(formumrech); // 15 loads the conversion groups
     formumrech->setVerzeichnis(MainForm->verzeichnis);
     formumrech->lade_umrechnungen();
@@ -99,7 +107,7 @@ void Programm::starten()
     bearbformdlg->verzeichnis = MainForm->verzeichnis;
     erzeugen(eintabdlg); // 18
     erzeugen(Form5); // 19 the editor's fill dialog
-    // 20 Teintab2dlg
+    erzeugen(eintab2dlg); // 20
     erzeugen(VorlagekolvarDlg); // 21 never shown
     erzeugen(DBFindForm); // 22 the editor's search dialog
     erzeugen(inflizen); // 23
@@ -107,7 +115,11 @@ void Programm::starten()
     // The commands of the main window reach the long-lived windows and the
     // run-time windows through these registrations.
     MainForm->dialog_eintragen(Dialogfenster::dialogkolvar, dialogkolvar);
+    MainForm->dialog_eintragen(Dialogfenster::anzeigedlg, anzeigedlg);
+    MainForm->dialog_eintragen(Dialogfenster::vorlbeadlg, vorlbeadlg);
+    MainForm->dialog_eintragen(Dialogfenster::zeitdlg, zeitdlg);
     MainForm->dialog_eintragen(Dialogfenster::zahlenform, zahlenform);
+    MainForm->dialog_eintragen(Dialogfenster::formumtab, formumtab);
     MainForm->dialog_eintragen(Dialogfenster::formumrech, formumrech);
     MainForm->dialog_eintragen(Dialogfenster::griechform, griechform);
     MainForm->dialog_eintragen(Dialogfenster::inflizen, inflizen);

@@ -618,7 +618,7 @@ void Tbearbformdlg::hauptfenster_auffrischen()
     const bool an = m_datenquellen;
     datenquellen(false);
     if (MainForm)
-        MainForm->tabellen_geaendert();
+        MainForm->inhalt_erneuern();
     datenquellen(an);
     if (!myNr.isEmpty())
         m_formeln->locate(QStringLiteral("myNr"), myNr);

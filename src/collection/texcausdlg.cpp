@@ -553,13 +553,7 @@ void Texcausdlg::baue_seiten()
 
 void Texcausdlg::verbinde()
 {
-    // Commands whose targets come with the window file, the duplicate and
-    // the HTML output: present, but off until those exist. The spreadsheet
-    // export needs a build with spreadsheets.
-    for (QObject* o : std::initializer_list<QObject*>{
-             ffnen1, Speichern1, Speichernunter1, SpeedButton4, SpeedButton14, saveas, Duplizieren1,
-             SpeedButton17, ausgabe, SpeedButton11})
-        m_ohneZiel.insert(o);
+    // The spreadsheet export needs a build with spreadsheets.
     if (!MainForm || !MainForm->windowFactory()
         || !MainForm->windowFactory()->kann(kolvar::Fensterart::Tabellenkalkulation))
         m_ohneZiel.insert(abellenkalkulation1);
@@ -570,6 +564,17 @@ void Texcausdlg::verbinde()
             w->setEnabled(false);
     }
 
+    connect(ffnen1, &QAction::triggered, this, &Texcausdlg::ffnen1Click);
+    connect(SpeedButton4, &QToolButton::clicked, this, &Texcausdlg::ffnen1Click);
+    connect(Speichern1, &QAction::triggered, this, &Texcausdlg::Speichern1Click);
+    connect(SpeedButton14, &QToolButton::clicked, this, &Texcausdlg::Speichern1Click);
+    connect(Speichernunter1, &QAction::triggered, this, &Texcausdlg::Speichernunter1Click);
+    connect(saveas, &QToolButton::clicked, this, &Texcausdlg::Speichernunter1Click);
+    connect(Duplizieren1, &QAction::triggered, this, &Texcausdlg::Duplizieren1Click);
+    connect(SpeedButton17, &QToolButton::clicked, this, &Texcausdlg::Duplizieren1Click);
+    // A picture of the window can always be sent, whatever it shows.
+    connect(ausgabe, &QAction::triggered, this, &Texcausdlg::ausgabeClick);
+    connect(SpeedButton11, &QToolButton::clicked, this, &Texcausdlg::ausgabeClick);
     connect(Drucken1, &QAction::triggered, this, &Texcausdlg::Drucken1Click);
     connect(Beenden1, &QAction::triggered, this, &Texcausdlg::Beenden1Click);
     connect(SpeedButton2, &QToolButton::clicked, this, &Texcausdlg::Beenden1Click);

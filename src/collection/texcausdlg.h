@@ -9,6 +9,7 @@
 // button and the main window select a tree node, and the tree's change
 // handler shows the next list or loads the formula.
 #include "collection/tgroessensatz.h"
+#include "shell/projektfenster.h"
 
 #include <QHash>
 #include <QList>
@@ -46,7 +47,7 @@ class Rechenprotokoll;
 void registriereKolvarfenster(FensterRegister& fensterregister);
 } // namespace kolvar
 
-class Texcausdlg : public QMainWindow {
+class Texcausdlg : public QMainWindow, public kolvar::Projektfenster {
     Q_OBJECT
 public:
     // Creates the window with its tree filled from the formula table and the
@@ -232,6 +233,27 @@ public:
     bool gewuenscht(const QObject* befehl) const { return m_gewuenscht.value(befehl, false); }
     bool ohneZiel(const QObject* befehl) const { return m_ohneZiel.contains(befehl); }
 
+    // --- window file ".fff", duplicate and HTML output ----------------------
+    // The window's file with its directory; empty until it was saved or
+    // loaded.
+    QString dateiname;
+    // Writes the window file. False, with "In <file> kann nicht geschrieben
+    // werden" shown, when it cannot be written; the old file is then as it was.
+    bool speicheredatei(const QString& datei);
+    // Reads a window file into this window. The file is checked whole first;
+    // a refused one ("Datei nicht gefunden oder fehlerhaft!") changes nothing.
+    bool ladedatei(const QString& datei);
+    // The name a picture of the window is exported under: n.jpg with n drawn
+    // from 1000 to 499999 until no file of that name is in ordner.
+    static QString bildname(const QString& ordner);
+
+    // The project file's view of the window.
+    kolvar::Fensterart projektart() const override;
+    void projektspeichern() override;
+    QString projektdatei() const override { return dateiname; }
+    bool projektladen(const QString& datei) override { return ladedatei(datei); }
+    void projektunbenannt() override;
+
 public slots:
     void ScrollBox4Click(QObject* sender);
     void ScrollBox5Click(QObject* sender);
@@ -269,6 +291,11 @@ public slots:
     void SpeedButton5Click();
     void Beenden1Click();
     void Inhalt1Click();
+    void ffnen1Click();
+    void Speichern1Click();
+    void Speichernunter1Click();
+    void Duplizieren1Click();
+    void ausgabeClick();
     void Panel2MouseDown();
     // A mouse move over the window; x in the window's client coordinates.
     void FormMouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, int x);

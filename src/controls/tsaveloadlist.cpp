@@ -11,15 +11,18 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QScreen>
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTextBlock>
 
+#include <algorithm>
 #include <functional>
 #include <vector>
 
@@ -66,24 +69,6 @@ void appendBlock(QStringList& list, const QStringList& lines)
 bool isSpinEdit(const QObject* control)
 {
     return qobject_cast<const kolvar::SpinEdit*>(control) != nullptr;
-}
-
-int stateNumber(Qt::WindowStates state)
-{
-    if (state & Qt::WindowMinimized)
-        return 1;
-    if (state & (Qt::WindowMaximized | Qt::WindowFullScreen))
-        return 2;
-    return 0;
-}
-
-Qt::WindowState windowState(int number)
-{
-    switch (number) {
-    case 1: return Qt::WindowMinimized;
-    case 2: return Qt::WindowMaximized;
-    default: return Qt::WindowNoState;
-    }
 }
 
 // The one walk over a window's controls that writer and reader share: for
@@ -429,7 +414,7 @@ private:
 
 void applyPlacement(QWidget& window, const Placement& p)
 {
-    const Qt::WindowState state = windowState(p.state);
+    const Qt::WindowState state = kolvar::fensterzustand(p.state);
     window.setWindowState(state);
     if (p.state != 0)
         return;
@@ -557,7 +542,7 @@ void Tsaveloadlist::componentenspeichern(const kolvar::FormControls& form)
     const QWidget* window = form.window();
     if (window)
         append(QStringLiteral("%1#%2#%3#%4#%5#")
-                   .arg(stateNumber(window->windowState()))
+                   .arg(kolvar::zustandsnummer(window->windowState()))
                    .arg(window->width())
                    .arg(window->height())
                    .arg(window->y())
@@ -650,3 +635,33 @@ FormStateResult Tsaveloadlist::componentenladen(const kolvar::FormControls& form
     zeile = int(reader.position());
     return reader.result;
 }
+
+namespace kolvar {
+
+int zustandsnummer(Qt::WindowStates state)
+{
+    if (state & Qt::WindowMinimized)
+        return 1;
+    if (state & (Qt::WindowMaximized | Qt::WindowFullScreen))
+        return 2;
+    return 0;
+}
+
+QSize fenstergroesse(int breite, int hoehe)
+{
+    QSize grenze(4096, 4096);
+    if (const QScreen* schirm = QGuiApplication::primaryScreen())
+        grenze = grenze.expandedTo(schirm->virtualSize());
+    return QSize(std::clamp(breite, 0, grenze.width()), std::clamp(hoehe, 0, grenze.height()));
+}
+
+Qt::WindowState fensterzustand(int nummer)
+{
+    switch (nummer) {
+    case 1: return Qt::WindowMinimized;
+    case 2: return Qt::WindowMaximized;
+    default: return Qt::WindowNoState;
+    }
+}
+
+} // namespace kolvar

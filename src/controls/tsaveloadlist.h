@@ -44,6 +44,16 @@ struct FormStateResult {
     bool ok() const { return problem == Problem::None; }
 };
 
+// A window state as the program's files store it: 0 normal, 1 minimised,
+// 2 maximised (full screen counts as maximised; any other number as normal).
+int zustandsnummer(Qt::WindowStates state);
+Qt::WindowState fensterzustand(int nummer);
+
+// A window size read from a file, limited to what a desktop can show: each
+// side at most the larger of 4096 pixels and the desktop's extent, and not
+// below 0, so a damaged file cannot ask for a window of gigabytes.
+QSize fenstergroesse(int breite, int hoehe);
+
 } // namespace kolvar
 
 class Tsaveloadlist : public QStringList {

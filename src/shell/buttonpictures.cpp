@@ -267,6 +267,42 @@ void paintOnGrid(QPainter& p, ButtonPicture picture)
         folder(p);
         arrow(p, QPointF(17, 24), QPointF(17, 4), kGreen, 3.0);
         break;
+    case ButtonPicture::Aktualisieren: {
+        // two arrows chasing each other round a circle
+        p.setBrush(Qt::NoBrush);
+        p.setPen(outline(3.0, kGreen));
+        const QRectF ring(5, 5, 22, 22);
+        p.drawArc(ring, 30 * 16, 140 * 16);
+        p.drawArc(ring, 210 * 16, 140 * 16);
+        p.setPen(outline(1.0, kGreen));
+        p.setBrush(kGreen);
+        p.drawPolygon(QPolygonF({{1, 14}, {10, 14}, {5.5, 20}}));
+        p.drawPolygon(QPolygonF({{31, 18}, {22, 18}, {26.5, 12}}));
+        break;
+    }
+    case ButtonPicture::FensterNormal:
+        window(p, QRectF(6, 7, 20, 17), kBlue);
+        break;
+    case ButtonPicture::FensterMaximieren:
+        window(p, QRectF(2, 2, 28, 28), kBlue);
+        arrow(p, QPointF(16, 26), QPointF(16, 12), kGreen, 3.0);
+        break;
+    case ButtonPicture::FensterMinimieren:
+        window(p, QRectF(4, 2, 24, 18), kGrey);
+        p.setPen(outline());
+        p.setBrush(kBlue);
+        p.drawRect(QRectF(4, 25, 24, 5));
+        break;
+    case ButtonPicture::Hauptmenue:
+        // a house: back to the main window
+        p.setPen(outline());
+        p.setBrush(kRed);
+        p.drawPolygon(QPolygonF({{16, 2}, {31, 15}, {1, 15}}));
+        p.setBrush(kPaper);
+        p.drawRect(QRectF(5, 15, 22, 15));
+        p.setBrush(QColor(0x8c, 0x5a, 0x2b));
+        p.drawRect(QRectF(13, 20, 7, 10));
+        break;
     }
 }
 

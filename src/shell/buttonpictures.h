@@ -35,6 +35,12 @@ enum class ButtonPicture {
     Vorherige,
     Naechste,
     VorlageOeffnen,
+    // the window manager's buttons
+    Aktualisieren,
+    FensterNormal,
+    FensterMaximieren,
+    FensterMinimieren,
+    Hauptmenue,
 };
 
 // Draws the picture into rect (any size; the drawing is square and centred).

@@ -416,13 +416,17 @@ void Thtmldlg::ladeaktuelledatei()
         Memo1->clear();
 }
 
+QString Thtmldlg::bildordner() const
+{
+    return kolvar::directoryOf(kolvar::resolvePath(Edit5->text()));
+}
+
 bool Thtmldlg::bildspeichern(const QString& name)
 {
     if (m_bild.isNull() || name.isEmpty())
         return false;
-    const QString ordner = kolvar::directoryOf(kolvar::resolvePath(Edit5->text()));
     QString fehler;
-    if (!kolvar::writeJpeg(m_bild, ordner + name, kolvar::defaultJpegQuality, &fehler)) {
+    if (!kolvar::writeJpeg(m_bild, bildordner() + name, kolvar::defaultJpegQuality, &fehler)) {
         kolvar::showMessage(fehler, MessageIcon::Error);
         return false;
     }

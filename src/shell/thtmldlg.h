@@ -68,6 +68,8 @@ public:
     // Writes the picture as JPEG into the current page's folder; false (and
     // nothing written) when there is no picture or no name.
     bool bildspeichern(const QString& name);
+    // The current page's folder, with its trailing "/", where pictures go.
+    QString bildordner() const;
 
     // The current page and the buffer as lines.
     QStringList seite() const;

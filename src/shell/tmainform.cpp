@@ -261,9 +261,12 @@ void TMainForm::baue_seiten()
     QPalette lime = TreeView2->palette();
     lime.setColor(QPalette::Base, QColor(0x00, 0xff, 0x00));
     TreeView2->setPalette(lime);
+    baue_inhaltsseite();
     auto* contents = new QVBoxLayout(TabSheet1);
     contents->setContentsMargins(0, 0, 0, 0);
-    contents->addWidget(TreeView2);
+    contents->setSpacing(0);
+    contents->addWidget(Panel3);
+    contents->addWidget(TreeView2, 1);
 
     // Page 1: the template tree under its button row.
     TabSheet2 = new QWidget;
@@ -311,6 +314,12 @@ void TMainForm::baue_seiten()
     buttons->addSpacing(6);
     buttons->addWidget(Label2, 1);
     connect(SpeedButton35, &QToolButton::clicked, this, &TMainForm::DemoClick);
+    connect(SpeedButton58, &QToolButton::clicked, this, &TMainForm::collapscloseClick);
+    connect(SpeedButton59, &QToolButton::clicked, this, &TMainForm::BitBtn3Click);
+    connect(SpeedButton49, &QToolButton::clicked, this, &TMainForm::VorherClick);
+    connect(SpeedButton50, &QToolButton::clicked, this, &TMainForm::NaechsteClick);
+    connect(Vorlage, &QToolButton::clicked, this, &TMainForm::VorlageClick);
+    baue_vorlagensuche();
 
     TreeView1 = new QTreeWidget(TabSheet2);
     TreeView1->setObjectName(QStringLiteral("TreeView1"));
@@ -329,11 +338,15 @@ void TMainForm::baue_seiten()
     for (QPalette::ColorRole role : {QPalette::Highlight, QPalette::HighlightedText})
         pal.setColor(QPalette::Inactive, role, pal.color(QPalette::Active, role));
     TreeView1->setPalette(pal);
+    connect(TreeView1, &QTreeWidget::currentItemChanged, this, &TMainForm::TreeView1Change);
+    connect(TreeView1, &QTreeWidget::itemDoubleClicked, this, &TMainForm::TreeView1DblClick);
+    TreeView1->installEventFilter(this);
 
     auto* templates = new QVBoxLayout(TabSheet2);
     templates->setContentsMargins(0, 0, 0, 0);
     templates->setSpacing(0);
     templates->addWidget(Panel2);
+    templates->addWidget(Panel1);
     templates->addWidget(TreeView1, 1);
 
     PageControl1->addTab(TabSheet1, QStringLiteral("Inhaltsverzeichnis der Kolvarsammlung"));
@@ -439,23 +452,17 @@ void TMainForm::FormCreate(const QString& programmdatei)
     // program directory.
     if (Datadlg)
         Datadlg->initialisieren(verzeichnis);
-    // The contents tree is rebuilt here once the template tree's commands
-    // exist (inhalt_aufbauen).
+    inhalt_aufbauen();
     vorlagen_laden();
     PageControl1->setTabVisible(0, false);
-    // Then the template of the selected node is taken (vorlage_waehlen),
-    // again with the template tree's commands.
+    vorlage_waehlen();
 }
 
 void TMainForm::vorlagen_laden()
 {
     kolvar::loadTreeText(*TreeView1, verzeichnis + QStringLiteral("Lektion\\lekt.out"));
-}
-
-void TMainForm::tabellen_geaendert()
-{
-    if (Datadlg && Datadlg->table2)
-        Datadlg->table2->first();
+    // A position from the old tree would point at some other node.
+    vorlagensuche = 0;
 }
 
 void TMainForm::setWindowFactory(kolvar::WindowFactory* factory)

@@ -17,10 +17,13 @@
 class QAction;
 class QFrame;
 class QLabel;
+class QLineEdit;
 class QMenu;
+class QPushButton;
 class QTabWidget;
 class QToolButton;
 class QTreeWidget;
+class Ttxtshape;
 
 // The long-lived windows the main window's commands show. They are created at
 // start-up, partly in libraries above the shell, so start-up registers each
@@ -39,6 +42,21 @@ enum class Dialogfenster {
     zahlenform,   // number-format dialog, modal; its angle mode goes to new calculation windows
 };
 inline constexpr int kDialogfensterAnzahl = 10;
+
+// Where the window manager stands, as the project file keeps it: shown or
+// not, its size and place, its state (0 normal, 1 minimised, 2 maximised) and
+// its active page. The window manager takes it on restore and gives its own
+// on save; without one the main window keeps what a project restored, so that
+// saving the project again writes it back unchanged.
+struct Anzeigefensterplatz {
+    bool visible = false;
+    int width = 100;
+    int height = 100;
+    int top = 0;
+    int left = 0;
+    int windowState = 0;
+    int control = 0;
+};
 
 class TMainForm : public QMainWindow {
     Q_OBJECT
@@ -66,6 +84,7 @@ public:
     int vorlagensuche = 0;
     int inhaltssuche = 0;
     QString gebiet, thema, inhalt;
+    Anzeigefensterplatz anzeigefenster;
 
     // Run-time windows.
     void setWindowFactory(kolvar::WindowFactory* factory);
@@ -106,22 +125,22 @@ public:
     void dialog_eintragen(Dialogfenster art, QWidget* fenster);
     QWidget* dialog(Dialogfenster art) const;
 
-    // Opens a project file: closes the run-time windows, takes the file's
-    // name as caption and project name, and restores it; "Datei nicht
-    // vorhanden." when it does not exist.
-    void projekt_oeffnen(const QString& datei);
-    // Restores a project file into the main window (at start-up
-    // "Standard.pro").
-    void projekt_laden(const QString& datei);
+    // Opens a project file: checks it, then empties the project formulas,
+    // closes the run-time windows, takes the file's name as caption and
+    // project name, and restores it. "Datei nicht vorhanden." when it does
+    // not exist; a file the check refuses changes nothing.
+    bool projekt_oeffnen(const QString& datei);
+    // Restores a project file into the main window, adding to what is there
+    // (at start-up "Standard.pro"). False when the file was refused.
+    bool projekt_laden(const QString& datei);
 
     // Loads TreeView1 from the template tree file below the program
-    // directory; an empty tree when the file is missing or unreadable.
+    // directory; an empty tree when the file is missing or unreadable. The
+    // template search starts again from the first node.
     void vorlagen_laden();
 
-    // The table editor saved the formula or the quantity table: what the
-    // main window builds from them is built again. That starts from the
-    // formula table's first record, so the caller puts its cursors back.
-    void tabellen_geaendert();
+    // True while a template is being opened (the demo's timer waits).
+    bool vorlage_oeffnet() const { return m_vorlageOeffnet; }
 
     // Menu commands and buttons, by the names of their menu items and
     // buttons. Disabled commands are those whose window or file format does
@@ -185,6 +204,24 @@ public:
     QToolButton* SpeedButton50 = nullptr; // next template
     QToolButton* Vorlage = nullptr;       // "Vorlage öffnen"
     QLabel* Label2 = nullptr;
+    // The template search, hidden: not offered to the user.
+    QFrame* Panel1 = nullptr;
+    QLineEdit* Edit1 = nullptr;
+    QPushButton* Suchen = nullptr;
+    QPushButton* Weiter = nullptr;
+    // The contents page's controls above its (always empty) tree.
+    QFrame* Panel3 = nullptr;
+    QLabel* Label1 = nullptr;
+    QToolButton* SpeedButton9 = nullptr; // "Kolvarfenster erstellen"
+    Ttxtshape* txtshape31 = nullptr;
+    QFrame* Panel5 = nullptr;
+    QToolButton* SpeedButton6 = nullptr;  // next
+    QToolButton* SpeedButton7 = nullptr;  // previous
+    QToolButton* SpeedButton10 = nullptr; // expand all
+    QToolButton* SpeedButton11 = nullptr; // collapse all
+    QLineEdit* Edit2 = nullptr;
+    QPushButton* BitBtn1 = nullptr; // "&Suchen"
+    QPushButton* BitBtn2 = nullptr; // "&Weiter"
 
     // The close query: asks "Kolvar beenden ?".
     void FormCloseQuery(bool& CanClose);
@@ -217,16 +254,51 @@ public slots:
     void Homepage1Click();
     void homepage_oeffnen();
 
+    // The template page.
+    void vorlage_waehlen();
+    void VorlageClick();
+    void NaechsteClick();
+    void VorherClick();
+    void collapscloseClick();
+    void BitBtn3Click();
+    void SuchenClick();
+    void WeiterClick();
+    void TreeView1Change();
+    void TreeView1DblClick();
+    // The contents page, switched off.
+    void inhalt_aufbauen();
+    // The table editor changed the formula or the quantity table. The
+    // contents are rebuilt from the formula table's first record, so the
+    // caller puts its cursors back.
+    void inhalt_erneuern();
+    void SpeedButton9Click();
+    void TreeView2DblClick();
+    void SpeedButton6Click();
+    void SpeedButton7Click();
+    void SpeedButton10Click();
+    void SpeedButton11Click();
+    void SuchenClick2();
+    void WeiterClick2();
+
 signals:
     // The close was allowed: the program ends.
     void programmende();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void baue_speedbar();
     void baue_seiten();
+    void baue_inhaltsseite();
+    void baue_vorlagensuche();
+    // The template file a node's name means: a full path as it stands, else
+    // the file of that name (".pro" added when it has no extension) in the
+    // program directory's "Lektion" folder.
+    QString vorlage_pfad(const QString& name) const;
+    // Empties the window manager's window list after a project change.
+    void fensterliste_leeren();
     void baue_menues();
     // Enables every command whose window or file format exists.
     void befehle_aktualisieren();
@@ -236,9 +308,10 @@ private:
     void nicht_modal_zeigen(Dialogfenster art);
     QWidget* neues_fenster(kolvar::Fensterart art);
     void seite_zeigen(const QString& relativ);
-    void projekt_schreiben(const QString& datei);
 
     kolvar::WindowFactory* m_factory = nullptr;
+    bool m_vorlageOeffnet = false;
+    bool m_vorlageBenannt = false; // the node taken last names a template
     kolvar::Fensterbesitz m_besitz;
     std::array<QPointer<QWidget>, kDialogfensterAnzahl> m_dialoge;
 };

@@ -5,7 +5,9 @@
 #include "platform/seams.h"
 #include "engine/tfktbaum.h"
 #include "shell/dateizeigen.h"
+#include "shell/tanzeigedlg.h"
 #include "shell/tdialogkolvar.h"
+#include "shell/twinrestorer.h"
 #include "shell/tzahlenform.h"
 
 #include <QAction>
@@ -13,6 +15,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLayout>
+#include <QListWidget>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QTreeWidget>
@@ -36,15 +39,6 @@ void TMainForm::befehle_aktualisieren()
     using kolvar::Fensterart;
     auto kann = [this](Fensterart art) { return m_factory && m_factory->kann(art); };
     auto da = [this](Dialogfenster art) { return dialog(art) != nullptr; };
-
-    // Opening and saving projects need the project file, which comes with its
-    // own step; until then these commands stay off.
-    const bool projektdatei = false;
-    enable(projektdatei, {ffnen1, SpeedButton2, Speichern1, SpeedButton3, Speichernunter1, SpeedButton13});
-    // The template page's navigation (open, previous, next, expand, collapse)
-    // comes with the template tree's commands.
-    const bool vorlagenbefehle = false;
-    enable(vorlagenbefehle, {Vorlage, SpeedButton49, SpeedButton50, SpeedButton58, SpeedButton59});
 
     enable(kann(Fensterart::Kolvarfenster), {Kolvarsammlung1, SpeedButton48});
     enable(kann(Fensterart::Rechnenfenster), {NeuesRechnenfenster1, SpeedButton39});
@@ -258,6 +252,12 @@ void TMainForm::FormCloseQuery(bool& CanClose)
     CanClose = kolvar::askYesNo(QStringLiteral("Kolvar beenden ?"));
 }
 
+void TMainForm::fensterliste_leeren()
+{
+    if (auto* anzeige = qobject_cast<Tanzeigedlg*>(dialog(Dialogfenster::anzeigedlg)))
+        anzeige->ListBox1->clear();
+}
+
 void TMainForm::Neu1Click()
 {
     if (projektliste)
@@ -266,7 +266,7 @@ void TMainForm::Neu1Click()
     setWindowTitle(QStringLiteral("Neues Projekt"));
     projektname.clear();
     zahlenformat = QStringLiteral("0.00");
-    // The window manager's window list is emptied here once it exists.
+    fensterliste_leeren();
 }
 
 namespace {
@@ -281,19 +281,10 @@ kolvar::FileDialogRequest projektdialog()
 
 } // namespace
 
-void TMainForm::projekt_laden(const QString& datei)
+bool TMainForm::projekt_laden(const QString& datei)
 {
-    // The project file's restorer reads datei into the main window here
-    // (placement, number format, project formulas, window manager, HTML page
-    // and every listed window); it comes with its own step.
-    Q_UNUSED(datei);
-}
-
-void TMainForm::projekt_schreiben(const QString& datei)
-{
-    // The project file's restorer writes the project into datei here; it
-    // comes with its own step.
-    Q_UNUSED(datei);
+    TWinRestorer restorer(datei);
+    return restorer.laden(*this);
 }
 
 void TMainForm::ffnen1Click()
@@ -303,27 +294,36 @@ void TMainForm::ffnen1Click()
         projekt_oeffnen(datei);
 }
 
-void TMainForm::projekt_oeffnen(const QString& datei)
+bool TMainForm::projekt_oeffnen(const QString& datei)
 {
-    if (QFileInfo::exists(datei)) {
-        if (projektliste)
-            projektliste->alle_loeschen();
-        fenster_schliessen();
-        setWindowTitle(QFileInfo(datei).fileName());
-        projektname = QFileInfo(datei).absoluteFilePath();
-        projekt_laden(projektname);
-    } else {
+    // Whatever comes of it, the window manager's list is emptied: the
+    // windows it named may be gone.
+    fensterliste_leeren();
+    if (!QFileInfo::exists(kolvar::resolvePath(datei))) {
         kolvar::showMessage(QStringLiteral("Datei nicht vorhanden."));
+        return false;
     }
-    // The window manager's window list is emptied here once it exists.
+    // The file is read and checked before the current project is given up:
+    // a refused file leaves the windows and formulas as they are.
+    TWinRestorer restorer(QFileInfo(datei).absoluteFilePath());
+    if (!restorer.pruefen())
+        return false;
+    if (projektliste)
+        projektliste->alle_loeschen();
+    fenster_schliessen();
+    setWindowTitle(kolvar::fileNameOf(restorer.dateiname()));
+    projektname = restorer.dateiname();
+    return restorer.laden(*this);
 }
 
 void TMainForm::Speichern1Click()
 {
-    if (projektname.isEmpty())
+    if (projektname.isEmpty()) {
         Speichernunter1Click();
-    else
-        projekt_schreiben(projektname);
+        return;
+    }
+    TWinRestorer restorer(projektname);
+    restorer.speichern(*this);
 }
 
 void TMainForm::Speichernunter1Click()
@@ -331,9 +331,12 @@ void TMainForm::Speichernunter1Click()
     const QString datei = kolvar::getSaveFileName(this, projektdialog());
     if (datei.isEmpty())
         return;
-    projekt_schreiben(datei);
-    setWindowTitle(QFileInfo(datei).fileName());
-    projektname = QFileInfo(datei).absoluteFilePath();
+    // The project takes the name of the file written, once it is written.
+    TWinRestorer restorer(QFileInfo(datei).absoluteFilePath());
+    if (!restorer.speichern(*this))
+        return;
+    setWindowTitle(kolvar::fileNameOf(restorer.dateiname()));
+    projektname = restorer.dateiname();
 }
 
 void hauptfenster_zeigen()

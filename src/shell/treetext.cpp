@@ -61,4 +61,67 @@ bool loadTreeText(QTreeWidget& tree, const QString& path)
     return true;
 }
 
+QList<QTreeWidgetItem*> allNodes(const QTreeWidget& tree)
+{
+    QList<QTreeWidgetItem*> nodes;
+    std::vector<QTreeWidgetItem*> stack;
+    for (int i = tree.topLevelItemCount() - 1; i >= 0; --i)
+        stack.push_back(tree.topLevelItem(i));
+    while (!stack.empty()) {
+        QTreeWidgetItem* node = stack.back();
+        stack.pop_back();
+        nodes.append(node);
+        for (int i = node->childCount() - 1; i >= 0; --i)
+            stack.push_back(node->child(i));
+    }
+    return nodes;
+}
+
+QStringList treeToLines(const QTreeWidget& tree)
+{
+    QStringList lines;
+    for (QTreeWidgetItem* node : allNodes(tree)) {
+        int depth = 0;
+        for (const QTreeWidgetItem* p = node->parent(); p; p = p->parent())
+            ++depth;
+        lines << QString(depth, QLatin1Char('\t')) + node->text(0);
+    }
+    return lines;
+}
+
+bool saveTreeText(const QTreeWidget& tree, const QString& path, QString* error)
+{
+    return writeTextLines(resolvePath(path), treeToLines(tree), error);
+}
+
+int currentAbsoluteIndex(const QTreeWidget& tree)
+{
+    const QTreeWidgetItem* current = tree.currentItem();
+    return current ? static_cast<int>(allNodes(tree).indexOf(current)) : -1;
+}
+
+void selectNode(QTreeWidget& tree, QTreeWidgetItem* node)
+{
+    if (!node)
+        return;
+    for (QTreeWidgetItem* p = node->parent(); p; p = p->parent())
+        p->setExpanded(true);
+    tree.setCurrentItem(node);
+    node->setSelected(true);
+    tree.scrollToItem(node);
+}
+
+NodeParts splitNodeText(const QString& text)
+{
+    NodeParts parts;
+    const qsizetype open = text.indexOf(QLatin1Char('('));
+    const qsizetype close = text.indexOf(QLatin1Char(')'));
+    if (open < 0 || close < open)
+        return parts;
+    parts.brackets = true;
+    parts.description = text.left(open);
+    parts.name = text.mid(open + 1, close - open - 1);
+    return parts;
+}
+
 } // namespace kolvar

@@ -8,8 +8,10 @@
 // its form-state text) or as plain text under any other extension.
 //
 // Other libraries reach it through the window factory only: the formula
-// window writes its transcript through the typed kolvar::Protokollfenster.
+// window writes its transcript through the typed kolvar::Protokollfenster,
+// the project file saves and restores it through kolvar::Projektfenster.
 #include "shell/fensterbesitz.h"
+#include "shell/projektfenster.h"
 #include "shell/windowfactory.h"
 
 #include <QColor>
@@ -42,7 +44,7 @@ QColor schriftfarbe(int farbwert);
 int farbwert(const QColor& farbe, int bisher);
 } // namespace kolvar
 
-class TEditForm : public QMainWindow, public kolvar::Protokollfenster {
+class TEditForm : public QMainWindow, public kolvar::Protokollfenster, public kolvar::Projektfenster {
     Q_OBJECT
 public:
     explicit TEditForm(QWidget* parent = nullptr);
@@ -146,6 +148,13 @@ public:
     QString modusundschrift() const;
     // The stored colour integer of the memo font.
     int schriftfarbwert() const { return m_farbwert; }
+
+    // The project file's view of the window.
+    kolvar::Fensterart projektart() const override { return kolvar::Fensterart::Rechnenfenster; }
+    void projektspeichern() override { Speichern1Click(); }
+    QString projektdatei() const override { return dateiname; }
+    bool projektladen(const QString& datei) override { return dateioeffnen(datei); }
+    void projektunbenannt() override;
 
 public slots:
     void Neu1Click();

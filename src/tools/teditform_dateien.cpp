@@ -280,6 +280,12 @@ void TEditForm::Speichernunter1Click()
     titel_setzen();
 }
 
+void TEditForm::projektunbenannt()
+{
+    dateiname.clear();
+    titel_setzen();
+}
+
 void TEditForm::ffnen1Click()
 {
     kolvar::FileDialogRequest anfrage;

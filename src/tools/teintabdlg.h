@@ -1,13 +1,9 @@
 #pragma once
 // Asks for what a new conversion group needs: the name of the quantity, the
 // file name of its unit table and the variable that receives the factor.
-#include <QDialog>
+#include "tools/eingabedialog.h"
 
-class QLabel;
-class QLineEdit;
-class QPushButton;
-
-class Teintabdlg : public QDialog {
+class Teintabdlg : public Eingabedialog {
     Q_OBJECT
 public:
     explicit Teintabdlg(QWidget* parent = nullptr);
@@ -20,12 +16,6 @@ public:
     QLineEdit* Edit3 = nullptr; // variable name
     QPushButton* BitBtn1 = nullptr;
     QPushButton* BitBtn2 = nullptr;
-
-protected:
-    void showEvent(QShowEvent* event) override;
-
-private:
-    bool m_centred = false;
 };
 
 // The shared instance, created at start-up.

@@ -13,6 +13,7 @@
 #include "shell/screenplacement.h"
 #include "shell/tdialogkolvar.h"
 #include "shell/tzahlenform.h"
+#include "tools/tabellenhilfen.h"
 #include "tools/teintabdlg.h"
 
 #include <QEvent>
@@ -20,7 +21,6 @@
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -33,7 +33,6 @@
 #include <QVBoxLayout>
 
 #include <cmath>
-#include <functional>
 
 Tformumrech* formumrech = nullptr;
 
@@ -60,78 +59,6 @@ QListWidget* liste(QWidget* parent, const QString& name)
     l->setObjectName(name);
     return l;
 }
-
-// A list's handler runs once for every pick by the person: a click (also on
-// the entry already chosen), a move with the keys, or a press on one entry
-// let go on another. Filling and clearing in code happen with the list's
-// signals blocked and run nothing.
-class Auswahl : public QObject {
-public:
-    Auswahl(QListWidget* list, std::function<void()> handler)
-        : QObject(list), m_list(list), m_handler(std::move(handler))
-    {
-        connect(list, &QListWidget::itemClicked, this, [this] { run(); });
-        connect(list, &QListWidget::currentRowChanged, this, [this](int row) {
-            // A mouse press moves the row before its click arrives; the click
-            // or the release runs it.
-            if (row >= 0 && QGuiApplication::mouseButtons() == Qt::NoButton)
-                run();
-        });
-        list->viewport()->installEventFilter(this);
-    }
-
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::MouseButtonPress) {
-            m_gelaufen = -1;
-            m_beimDruck = m_list->currentRow();
-        } else if (event->type() == QEvent::MouseButtonRelease) {
-            // The list reports a click only when the press and the release
-            // hit the same entry; after a drag the row it shows still counts.
-            QMetaObject::invokeMethod(this, [this] {
-                const int row = m_list->currentRow();
-                if (row >= 0 && row != m_beimDruck && row != m_gelaufen)
-                    run();
-            }, Qt::QueuedConnection);
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    void run()
-    {
-        m_gelaufen = m_list->currentRow();
-        m_handler();
-    }
-
-    QListWidget* m_list;
-    std::function<void()> m_handler;
-    int m_gelaufen = -1; // the row the handler ran for since the last press
-    int m_beimDruck = -1; // the current row when the mouse was pressed
-};
-
-void beiAuswahl(QListWidget* list, const std::function<void()>& handler)
-{
-    new Auswahl(list, handler);
-}
-
-QTableView* grid(QWidget* parent, const QString& name)
-{
-    auto* g = new QTableView(parent);
-    g->setObjectName(name);
-    g->setSelectionBehavior(QAbstractItemView::SelectRows);
-    g->setSelectionMode(QAbstractItemView::SingleSelection);
-    g->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
-                       QAbstractItemView::AnyKeyPressed);
-    g->horizontalHeader()->setStretchLastSection(true);
-    g->verticalHeader()->setDefaultSectionSize(20);
-    g->verticalHeader()->setMinimumWidth(18);
-    return g;
-}
-
-const QString kUngueltigerName = QStringLiteral(
-    "Der Dateiname \"%1\" ist nicht zulässig: er darf nicht leer sein und weder \"/\", \"\\\", "
-    "\":\" noch \"..\" enthalten.");
 
 } // namespace
 
@@ -254,9 +181,9 @@ void Tformumrech::baue_anzeige()
     seite->addWidget(GroupBox2);
     seite->addLayout(schliessen);
 
-    beiAuswahl(ListBox1, [this] { ListBox1Click(); });
-    beiAuswahl(ListBox2, [this] { ListBox2Click(); });
-    beiAuswahl(ListBox3, [this] { ListBox3Click(); });
+    kolvar::beiAuswahl(ListBox1, [this] { ListBox1Click(); });
+    kolvar::beiAuswahl(ListBox2, [this] { ListBox2Click(); });
+    kolvar::beiAuswahl(ListBox3, [this] { ListBox3Click(); });
     connect(BitBtn1, &QPushButton::clicked, this, &Tformumrech::BitBtn1Click);
     connect(BitBtn5, &QPushButton::clicked, this, &Tformumrech::BitBtn5Click);
     connect(BitBtn4, &QPushButton::clicked, this, &Tformumrech::BitBtn4Click);
@@ -268,44 +195,22 @@ void Tformumrech::baue_bearbeiten()
     TabSheet1 = new QWidget;
     TabSheet1->setObjectName(QStringLiteral("TabSheet1"));
 
-    DBGrid1 = grid(TabSheet1, QStringLiteral("DBGrid1"));
-    kolvar::connectGrid(*DBGrid1, *m_masterModell);
-    DBNavigator1 = new kolvar::TableNavigator(TabSheet1);
-    DBNavigator1->setObjectName(QStringLiteral("DBNavigator1"));
-    DBNavigator1->setTable(m_master);
+    const kolvar::Tabellenbereich master = kolvar::tabellenbereich(
+        TabSheet1, *m_masterModell, QStringLiteral("DBGrid1"), QStringLiteral("DBNavigator1"));
+    DBGrid1 = master.gitter;
+    DBNavigator1 = master.navigator;
     // New groups come through "Neue Tabelle", which also creates their file.
     DBNavigator1->setButtonVisible(kolvar::TableNavigator::Insert, false);
     BitBtn7 = knopf(TabSheet1, QStringLiteral("BitBtn7"), QStringLiteral("Neue Tabelle"));
     BitBtn8 = knopf(TabSheet1, QStringLiteral("BitBtn8"), QStringLiteral("Speichern"));
 
-    DBGrid2 = grid(TabSheet1, QStringLiteral("DBGrid2"));
-    kolvar::connectGrid(*DBGrid2, *m_gruppenModell);
-    DBNavigator2 = new kolvar::TableNavigator(TabSheet1);
-    DBNavigator2->setObjectName(QStringLiteral("DBNavigator2"));
-    DBNavigator2->setTable(m_gruppe);
+    const kolvar::Tabellenbereich gruppe = kolvar::tabellenbereich(
+        TabSheet1, *m_gruppenModell, QStringLiteral("DBGrid2"), QStringLiteral("DBNavigator2"));
+    DBGrid2 = gruppe.gitter;
+    DBNavigator2 = gruppe.navigator;
     BitBtn6 = knopf(TabSheet1, QStringLiteral("BitBtn6"), QStringLiteral("Speichern"));
 
-    auto* masterKnoepfe = new QHBoxLayout;
-    masterKnoepfe->addWidget(DBNavigator1, 1);
-    masterKnoepfe->addSpacing(12);
-    masterKnoepfe->addWidget(BitBtn7);
-    masterKnoepfe->addWidget(BitBtn8);
-    auto* gruppenKnoepfe = new QHBoxLayout;
-    gruppenKnoepfe->addWidget(DBNavigator2, 1);
-    gruppenKnoepfe->addSpacing(12);
-    gruppenKnoepfe->addWidget(BitBtn6);
-
-    auto* seite = new QVBoxLayout(TabSheet1);
-    seite->addWidget(DBGrid1, 1);
-    seite->addLayout(masterKnoepfe);
-    seite->addSpacing(8);
-    seite->addWidget(DBGrid2, 1);
-    seite->addLayout(gruppenKnoepfe);
-
-    connect(DBNavigator1, &kolvar::TableNavigator::refreshRequested, m_masterModell,
-            &kolvar::TableGridModel::refresh);
-    connect(DBNavigator2, &kolvar::TableNavigator::refreshRequested, m_gruppenModell,
-            &kolvar::TableGridModel::refresh);
+    kolvar::bearbeitungsseite(TabSheet1, master, {BitBtn7, BitBtn8}, gruppe, {BitBtn6});
     connect(BitBtn7, &QPushButton::clicked, this, &Tformumrech::BitBtn6Click);
     connect(BitBtn8, &QPushButton::clicked, this, &Tformumrech::speicherntabelle);
     connect(BitBtn6, &QPushButton::clicked, this, &Tformumrech::speichernum);
@@ -324,17 +229,12 @@ void Tformumrech::showEvent(QShowEvent* event)
 
 bool Tformumrech::dateiname_zulaessig(const QString& name)
 {
-    return !name.trimmed().isEmpty() && !name.contains(QLatin1Char('/')) &&
-           !name.contains(QLatin1Char('\\')) && !name.contains(QLatin1Char(':')) &&
-           !name.contains(QStringLiteral(".."));
+    return kolvar::tabellenname_zulaessig(name);
 }
 
 QString Tformumrech::mit_cds(const QString& name)
 {
-    const qsizetype punkt = name.lastIndexOf(QLatin1Char('.'));
-    const qsizetype trenner = std::max(name.lastIndexOf(QLatin1Char('/')), name.lastIndexOf(QLatin1Char('\\')));
-    const QString stamm = punkt > trenner ? name.left(punkt) : name;
-    return stamm + QStringLiteral(".cds");
+    return kolvar::mit_cds(name);
 }
 
 QString Tformumrech::gruppendatei(const QString& name) const
@@ -392,16 +292,8 @@ void Tformumrech::lade_umrechnungen()
     // The group table follows the master's rows once, at the end, not at
     // every row on the way.
     m_master->disableControls();
-    // A master whose changes cannot be written back stays open as it is, so
-    // the person still sees and can save what was typed.
-    QString fehler;
-    if (!m_master->close())
-        fehler = m_master->errorString();
-    if (!m_master->isActive()) {
-        m_master->setFileName(kolvar::programPath(m_verzeichnis, QStringLiteral("daten/umrechnu.cds")));
-        if (!m_master->open())
-            fehler = m_master->errorString();
-    }
+    const QString fehler = kolvar::master_neu_oeffnen(
+        *m_master, kolvar::programPath(m_verzeichnis, QStringLiteral("daten/umrechnu.cds")));
     if (m_master->isActive()) {
         for (m_master->first(); !m_master->eof(); m_master->next()) {
             ListBox1->addItem(m_master->value(0));
@@ -439,7 +331,7 @@ void Tformumrech::ListBox1Click()
     }
     const QString datei = gruppendatei(dateien[k]);
     if (datei.isEmpty()) {
-        kolvar::showMessage(kUngueltigerName.arg(dateien[k]), kolvar::MessageIcon::Error);
+        kolvar::showMessage(kolvar::ungueltiger_tabellenname(dateien[k]), kolvar::MessageIcon::Error);
         return;
     }
     if (!m_gruppe->open(datei)) {
@@ -585,7 +477,7 @@ void Tformumrech::BitBtn6Click()
     const QString name = eintabdlg->Edit2->text();
     const QString var = eintabdlg->Edit3->text();
     if (!dateiname_zulaessig(name)) {
-        kolvar::showMessage(kUngueltigerName.arg(name), kolvar::MessageIcon::Error);
+        kolvar::showMessage(kolvar::ungueltiger_tabellenname(name), kolvar::MessageIcon::Error);
         return;
     }
     const QString pfad = kolvar::programPath(m_verzeichnis, QStringLiteral("DATEN/") + mit_cds(name));
@@ -593,63 +485,15 @@ void Tformumrech::BitBtn6Click()
         kolvar::showMessage(QStringLiteral("Datei existiert bereits"));
         return;
     }
-    if (!m_master->isActive()) {
-        kolvar::showMessage(m_master->errorString(), kolvar::MessageIcon::Error);
+    if (!kolvar::neue_tabelle_anlegen(
+            *m_master, *m_gruppe, pfad,
+            {{QStringLiteral("Stoff"), kolvar::FieldType::String, 30},
+             {QStringLiteral("Einheit"), kolvar::FieldType::String, 25},
+             {QStringLiteral("Faktor"), kolvar::FieldType::String, 30}},
+            {{QStringLiteral("DATEI"), kolvar::fileNameOf(pfad)},
+             {QStringLiteral("Groesse"), groesse},
+             {QStringLiteral("Variable"), var}}))
         return;
-    }
-    // Everything the master row needs is checked before any file is made,
-    // so a refused name leaves neither a stray file nor a half row behind.
-    const QList<std::pair<QString, QString>> zeile{
-        {QStringLiteral("DATEI"), kolvar::fileNameOf(pfad)},
-        {QStringLiteral("Groesse"), groesse},
-        {QStringLiteral("Variable"), var}};
-    for (const auto& [feld, wert] : zeile) {
-        const int pos = m_master->fieldIndex(feld);
-        QString normal, grund;
-        if (pos < 0) {
-            kolvar::showMessage(QStringLiteral("Datei %1 enthält das Feld %2 nicht!")
-                                    .arg(m_master->fileName(), feld),
-                                kolvar::MessageIcon::Error);
-            return;
-        }
-        if (!kolvar::normalizeFieldValue(m_master->fieldDefs()[pos], wert, normal, &grund)) {
-            kolvar::showMessage(QStringLiteral("%1: %2").arg(feld, grund), kolvar::MessageIcon::Error);
-            return;
-        }
-    }
-
-    m_master->disableControls();
-    bool ok = m_gruppe->close();
-    if (ok) {
-        m_gruppe->setFileName(pfad);
-        ok = m_gruppe->createDataSet({{QStringLiteral("Stoff"), kolvar::FieldType::String, 30},
-                                      {QStringLiteral("Einheit"), kolvar::FieldType::String, 25},
-                                      {QStringLiteral("Faktor"), kolvar::FieldType::String, 30}}) &&
-             m_gruppe->saveToFile(pfad);
-    }
-    if (!ok) {
-        m_master->enableControls();
-        kolvar::showMessage(m_gruppe->errorString(), kolvar::MessageIcon::Error);
-        return;
-    }
-    ok = m_master->append();
-    for (const auto& [feld, wert] : zeile)
-        ok = ok && m_master->setValue(feld, wert);
-    ok = ok && m_master->post() && m_master->saveToFile(m_master->fileName());
-    if (!ok) {
-        // The master stays as it was on disk and in memory, and so does the folder.
-        const QString fehler = m_master->errorString();
-        if (m_master->state() == kolvar::DataTable::State::Insert)
-            m_master->cancel();
-        else if (m_master->value(QStringLiteral("DATEI")) == kolvar::fileNameOf(pfad))
-            m_master->deleteRecord();
-        m_gruppe->close();
-        QFile::remove(pfad);
-        m_master->enableControls();
-        kolvar::showMessage(fehler, kolvar::MessageIcon::Error);
-        return;
-    }
-    m_master->enableControls();
     lade_umrechnungen();
 }
 

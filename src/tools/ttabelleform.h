@@ -10,6 +10,7 @@
 // The value grid StringGrid1 shows what the user sees, the formula grid
 // StringGrid2 holds every cell's input; both are planes of one model. Row 0
 // and column 0 hold the headers.
+#include "shell/projektfenster.h"
 #include "shell/tabellenblatt.h"
 #include "tools/tabellenraster.h"
 
@@ -46,7 +47,7 @@ struct Zellort {
     bool operator==(const Zellort&) const = default;
 };
 
-class Ttabelleform : public QMainWindow, public kolvar::Tabellenblatt {
+class Ttabelleform : public QMainWindow, public kolvar::Tabellenblatt, public kolvar::Projektfenster {
     Q_OBJECT
 public:
     explicit Ttabelleform(QWidget* parent = nullptr);
@@ -175,6 +176,13 @@ public:
     void setSpaltenbreite(int spalte, int breite) override;
     void setAnzeige(int spalte, int zeile, const QString& text) override;
     void setEingabe(int spalte, int zeile, const QString& text) override;
+
+    // The project file's view of the sheet.
+    kolvar::Fensterart projektart() const override { return kolvar::Fensterart::Tabellenkalkulation; }
+    void projektspeichern() override { Save1Click(); }
+    QString projektdatei() const override { return dateiname; }
+    bool projektladen(const QString& datei) override { return tabelle_laden(datei); }
+    void projektunbenannt() override;
 
 public slots:
     void Neu1Click();

@@ -196,6 +196,12 @@ bool Ttabelleform::SaveAs1Click()
     return true;
 }
 
+void Ttabelleform::projektunbenannt()
+{
+    dateiname.clear();
+    titel_setzen();
+}
+
 void Ttabelleform::ffnen1Click()
 {
     kolvar::FileDialogRequest anfrage;

@@ -75,6 +75,9 @@ struct Rechenweg : ::testing::Test {
         programm = std::make_unique<kolvar::Programm>(dir.path() + QStringLiteral("/kolvar"));
         programm->starten();
         ASSERT_NE(MainForm, nullptr);
+        // A new project: the start-up project's window and formulas go.
+        MainForm->Neu1->trigger();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
         // "Kolvarsammlung" on the main window's tool bar.
         ASSERT_TRUE(MainForm->SpeedButton48->isEnabled());

@@ -84,18 +84,21 @@ TEST_F(Startup, CreatesTheLongLivedWindowsInOrderAndShowsOnlyTheMainWindow)
         EXPECT_GT(stelle, vorher) << name.toStdString() << " out of order or unknown";
         vorher = stelle;
     }
-    for (const char* vorhanden : {"Tdialogkolvar", "Texpfordlg", "Tzahlenform", "Teinffordlg", "Tsummedlg",
-                                  "Thtmldlg", "Tneuedateidlg", "TInfoKolvar", "Tformumrech", "Tgriechform",
-                                  "Tbearbformdlg", "Teintabdlg", "TForm5", "TVorlagekolvarDlg", "TDBFindForm",
-                                  "Tinflizen"})
+    for (const char* vorhanden : {"Tdialogkolvar", "Texpfordlg", "Tzahlenform", "Teinffordlg", "Tanzeigedlg",
+                                  "Tvorlbeadlg", "Tsummedlg", "Tzeitdlg", "Thtmldlg", "Tneuedateidlg", "TInfoKolvar",
+                                  "Tformumrech", "Tgriechform", "Tbearbformdlg", "Teintabdlg", "TForm5",
+                                  "TVorlagekolvarDlg", "TDBFindForm", "Tinflizen"})
         EXPECT_TRUE(erzeugt.contains(QLatin1String(vorhanden))) << vorhanden;
 
     ASSERT_NE(MainForm, nullptr);
+    // Of the long-lived windows only the main window is shown; beside it
+    // stands the formula window the start-up project restored.
     QList<QWidget*> sichtbar;
     for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->isVisible() && !qobject_cast<QMenu*>(w))
+        if (w->isVisible() && !qobject_cast<QMenu*>(w) && !MainForm->eigeneFenster().contains(w))
             sichtbar << w;
     EXPECT_EQ(sichtbar, QList<QWidget*>{MainForm});
+    ASSERT_EQ(MainForm->eigeneFenster().size(), 1);
 
     EXPECT_EQ(QCoreApplication::applicationName(), QStringLiteral("Kolvar"));
     EXPECT_EQ(MainForm->windowTitle(), QStringLiteral("Kolvarsammlung Kolvar"));
@@ -104,28 +107,31 @@ TEST_F(Startup, CreatesTheLongLivedWindowsInOrderAndShowsOnlyTheMainWindow)
     EXPECT_EQ(zahlenform->zahlenformat, QStringLiteral("0.00E-0"));
     EXPECT_EQ(htmldlg->verzeichnis(), MainForm->verzeichnis);
     // The shipped template tree, sorted.
-    ASSERT_EQ(MainForm->TreeView1->topLevelItemCount(), 3);
-    EXPECT_EQ(MainForm->TreeView1->topLevelItem(0)->text(0), QStringLiteral("Elektrotechnik"));
-    EXPECT_EQ(MainForm->TreeView1->topLevelItem(2)->text(0), QStringLiteral("Mechanik"));
+    ASSERT_EQ(MainForm->TreeView1->topLevelItemCount(), 13);
+    EXPECT_EQ(MainForm->TreeView1->topLevelItem(0)->text(0), QStringLiteral("Atom- und Kernphysik"));
+    EXPECT_EQ(MainForm->TreeView1->topLevelItem(12)->text(0), QStringLiteral("Wärmelehre"));
     // The windows that exist are reachable from the main window's commands.
     EXPECT_TRUE(MainForm->Info1->isEnabled());
     EXPECT_TRUE(MainForm->SpeedButton47->isEnabled());
     EXPECT_TRUE(MainForm->SpeedButton4->isEnabled());
     EXPECT_TRUE(MainForm->SpeedButton8->isEnabled());
     EXPECT_TRUE(MainForm->Kolvardatenbank1->isEnabled());
+    for (QObject* befehl : std::initializer_list<QObject*>{MainForm->ProjektKolvarnanzeigen1, MainForm->vorbearb,
+                                                            MainForm->Demo, MainForm->SpeedButton35})
+        EXPECT_TRUE(befehl->property("enabled").toBool()) << befehl->objectName().toStdString();
     EXPECT_NE(projektliste, nullptr);
     EXPECT_TRUE(MainForm->SpeedButton19->isEnabled());
     // A formula window opens through the registered factory and joins the
     // main window's list with the default format.
     EXPECT_TRUE(MainForm->SpeedButton48->isEnabled());
     MainForm->SpeedButton48->click();
-    ASSERT_EQ(MainForm->eigeneFenster().size(), 1);
-    EXPECT_STREQ(MainForm->eigeneFenster().front()->metaObject()->className(), "Texcausdlg");
-    EXPECT_TRUE(MainForm->eigeneFenster().front()->isVisible());
+    ASSERT_EQ(MainForm->eigeneFenster().size(), 2);
+    EXPECT_STREQ(MainForm->eigeneFenster().back()->metaObject()->className(), "Texcausdlg");
+    EXPECT_TRUE(MainForm->eigeneFenster().back()->isVisible());
     // So does a spreadsheet, with the main window's format.
     ASSERT_TRUE(MainForm->Tabellenkalkulation1->isEnabled());
     MainForm->Tabellenkalkulation1->trigger();
-    ASSERT_EQ(MainForm->eigeneFenster().size(), 2);
+    ASSERT_EQ(MainForm->eigeneFenster().size(), 3);
     auto* blatt = qobject_cast<Ttabelleform*>(MainForm->eigeneFenster().back());
     ASSERT_NE(blatt, nullptr);
     EXPECT_TRUE(blatt->isVisible());
@@ -175,14 +181,13 @@ TEST_F(Startup, ClosingAsksAndYesEndsTheLoopWithWindowsOpenWithoutSavingAnything
         EXPECT_EQ(seams.questionTexts(), (QStringList{"Kolvar beenden ?", "Kolvar beenden ?"}));
     }
     // Every long-lived window is gone with the program, and nothing was
-    // written: no "Standard.pro", no table, no page.
+    // written: not "Standard.pro", no window file, no table, no page.
     EXPECT_EQ(MainForm, nullptr);
     EXPECT_EQ(Datadlg, nullptr);
     EXPECT_EQ(zahlenform, nullptr);
     EXPECT_EQ(inflizen, nullptr);
     EXPECT_EQ(projektliste, nullptr);
     EXPECT_EQ(snapshot(dir.path()), vorher);
-    EXPECT_FALSE(QFile::exists(dir.path() + QStringLiteral("/Standard.pro")));
 }
 
 TEST_F(Startup, EngineMessagesAppearAsMessageBoxesWhileTheProgramRuns)
@@ -213,9 +218,11 @@ TEST_F(Startup, FractalWindowOpensAsAnOwnedWindow)
 {
     kolvar::Programm p(programm);
     p.starten();
+    // The start-up project's windows come first.
+    const qsizetype vorher = MainForm->eigeneFenster().size();
     MainForm->Fraktale1Click();
-    ASSERT_EQ(MainForm->eigeneFenster().size(), 1);
-    EXPECT_EQ(MainForm->eigeneFenster().front(), fraktaldlg);
+    ASSERT_EQ(MainForm->eigeneFenster().size(), vorher + 1);
+    EXPECT_EQ(MainForm->eigeneFenster().back(), fraktaldlg);
     EXPECT_TRUE(fraktaldlg->isVisible());
     EXPECT_EQ(fraktaldlg->windowTitle(), QStringLiteral("Fraktale"));
 }
@@ -263,8 +270,9 @@ TEST_F(Startup, AtTheEndEveryRunTimeWindowGoesFirstAndTheProjectFormulasLast)
         rechnen->Memo1->setPlainText(QStringLiteral("a=2\nAusgabe(a*3)"));
         QTest::mouseClick(rechnen->Rechne, Qt::LeftButton);
         ASSERT_NE(rechnen->ausgabefenster(), nullptr);
-        ASSERT_EQ(MainForm->alleFenster().size(), 4);
-        EXPECT_EQ(MainForm->eigeneFenster().size(), 2);
+        // Beside the formula window the start-up project restored.
+        ASSERT_EQ(MainForm->alleFenster().size(), 5);
+        EXPECT_EQ(MainForm->eigeneFenster().size(), 3);
 
         auto merke = [&](QObject* o, const QString& name) {
             QObject::connect(o, &QObject::destroyed, [&ende, &listeFehlte, name] {
@@ -279,7 +287,7 @@ TEST_F(Startup, AtTheEndEveryRunTimeWindowGoesFirstAndTheProjectFormulasLast)
         merke(Datadlg, QStringLiteral("Datadlg"));
     }
     EXPECT_EQ(ende, (QStringList{"Laufzeitfenster", "Laufzeitfenster", "Laufzeitfenster", "Laufzeitfenster",
-                                 "dialogkolvar", "MainForm", "Datadlg"}));
+                                 "Laufzeitfenster", "dialogkolvar", "MainForm", "Datadlg"}));
     EXPECT_FALSE(listeFehlte) << "a window ended after the project-formula list";
     EXPECT_EQ(projektliste, nullptr);
 }
@@ -288,9 +296,11 @@ TEST_F(Startup, TheMainAndTheFormulaWindowStayOnTheScreen)
 {
     kolvar::Programm p(programm);
     p.starten();
+    // The start-up project may already have opened windows; the new one is the newest.
+    const auto vorher = MainForm->eigeneFenster().size();
     QTest::mouseClick(MainForm->SpeedButton48, Qt::LeftButton);
-    ASSERT_EQ(MainForm->eigeneFenster().size(), 1);
-    QWidget* formel = MainForm->eigeneFenster().front();
+    ASSERT_EQ(MainForm->eigeneFenster().size(), vorher + 1);
+    QWidget* formel = MainForm->eigeneFenster().back();
     QCoreApplication::processEvents();
     const QRect bild = MainForm->screen()->availableGeometry();
     const QString massstab = QString::number(MainForm->devicePixelRatio());

@@ -195,7 +195,7 @@ TEST_F(Fixture, ToolBarButtonsCarryTheirHintsCaptionsAndPictures)
 TEST(ButtonPictures, EveryPictureDrawsAtOneAndTwoTimesScale)
 {
     using kolvar::ButtonPicture;
-    for (int p = int(ButtonPicture::Oeffnen); p <= int(ButtonPicture::VorlageOeffnen); ++p) {
+    for (int p = int(ButtonPicture::Oeffnen); p <= int(ButtonPicture::Hauptmenue); ++p) {
         const QIcon icon = kolvar::buttonIcon(ButtonPicture(p), 19);
         for (qreal scale : {1.0, 2.0}) {
             const QPixmap pm = icon.pixmap(QSize(19, 19), scale);
@@ -219,12 +219,13 @@ TEST_F(Fixture, CommandsWithoutTheirWindowAreDisabledUntilOneIsRegistered)
     for (QObject* on : std::initializer_list<QObject*>{form->Kolvarsammlung1, form->SpeedButton48,
                                                         form->NeuesRechnenfenster1, form->SpeedButton39,
                                                         form->Tabellenkalkulation1, form->Neu1, form->Fenster1,
-                                                        form->VerdeckteFenster1, form->Inhalt1, form->Homepage1})
+                                                        form->VerdeckteFenster1, form->Inhalt1, form->Homepage1,
+                                                        form->ffnen1, form->SpeedButton2, form->Speichern1,
+                                                        form->SpeedButton13})
         EXPECT_TRUE(on->property("enabled").toBool()) << on->objectName().toStdString();
     for (QObject* off : std::initializer_list<QObject*>{form->Info1, form->Kolvarnbearbeiten2, form->SpeedButton47,
                                                          form->Kolvardatenbank1, form->SpeedButton8,
-                                                         form->Demo, form->SpeedButton35, form->ffnen1,
-                                                         form->SpeedButton2, form->Vorlage})
+                                                         form->Demo, form->SpeedButton35, form->Vorlage})
         EXPECT_FALSE(off->property("enabled").toBool()) << off->objectName().toStdString();
 
     kolvar::FensterRegister leer;
