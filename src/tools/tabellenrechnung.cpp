@@ -258,7 +258,10 @@ void Tabellenrechnung::ablegen(Eintrag& e, bool ok)
         if (e.abgelegt == Abgelegt::Wert && e.abgelegterWert == e.wert
             && std::signbit(e.abgelegterWert) == std::signbit(e.wert))
             return;
-        if (!m_werte->definiere(e.name + "=" + genau(e.wert))) {
+        // A finite value goes in as it stands; the text would read back to
+        // the same value, only slower.
+        if (!(std::isfinite(e.wert) ? m_werte->setzeZahl(e.name, e.wert)
+                                    : m_werte->definiere(e.name + "=" + genau(e.wert)))) {
             m_gestoert = true;
             return;
         }
