@@ -282,11 +282,8 @@ void Tabellenrechnung::sicherstellen(int start)
     // Depth first through the names a value uses, without recursion (a
     // chain may be a million cells long), so that every name is valid in the
     // value list before an expression using it is evaluated there.
-    struct Schritt {
-        int nummer;
-        std::size_t naechster;
-    };
-    std::vector<Schritt> stapel;
+    std::vector<Schritt>& stapel = m_stapel;
+    stapel.clear();
     auto betreten = [&](int nummer) {
         Eintrag& e = m_eintraege[std::size_t(nummer)];
         e.imGange = true;
@@ -358,11 +355,18 @@ void Tabellenrechnung::zelle_berechnen(int spalte, int zeile)
 {
     if (!m_modell.istDatenzelle(spalte, zeile))
         return;
-    const std::string ohne = leerzeichenweg(m_modell.formel(spalte, zeile).toStdString());
+    std::string ohne = leerzeichenweg(m_modell.formel(spalte, zeile).toStdString());
     if (ohne.empty())
         return;
-    const std::string s = gross(ohne);
-    const std::string ref = zellname(spalte, zeile).toStdString();
+    const std::string s = gross(std::move(ohne));
+    // Built here rather than through zellname: this runs three times for
+    // every cell, and a reference fits in a string without allocating.
+    std::string ref;
+    for (int n = spalte; n > 0; n /= 26) {
+        --n;
+        ref.insert(ref.begin(), char('A' + n % 26));
+    }
+    ref += std::to_string(zeile);
 
     auto eingabe_zeigen = [&] { m_modell.setWert(spalte, zeile, m_modell.formel(spalte, zeile)); };
     // A cell whose definition fails shows its input: the list may still

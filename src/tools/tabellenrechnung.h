@@ -91,6 +91,12 @@ private:
     std::unique_ptr<Tfktbaum> m_werte; // the value list
     std::vector<Eintrag> m_eintraege;
     std::unordered_map<std::string, int> m_index; // name -> entry
+    // The walk of sicherstellen, kept so that each walk need not allocate.
+    struct Schritt {
+        int nummer;
+        std::size_t naechster;
+    };
+    std::vector<Schritt> m_stapel;
     std::uint64_t m_stand = 1;         // raised when a definition changes meaning
     bool m_gestoert = false;           // the value list could not follow the list
     bool m_ohneWertspeicher = false;
