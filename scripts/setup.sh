@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(
-  build-essential cmake g++ pkg-config ccache
+  build-essential cmake g++ pkg-config ccache lld
   qt6-base-dev libqt6printsupport6 libgl-dev qt6-translations-l10n xdg-utils
   libjpeg-dev
   libgtest-dev libbenchmark-dev

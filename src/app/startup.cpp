@@ -5,6 +5,7 @@
 #include "collection/texcausdlg.h"
 #include "collection/tform5.h"
 #include "data/tdatadlg.h"
+#include "platform/screenfit.h"
 #include "platform/seams.h"
 #include "shell/tdialogkolvar.h"
 #include "shell/thtmldlg.h"
@@ -12,6 +13,7 @@
 #include "shell/tinflizen.h"
 #include "shell/tmainform.h"
 #include "shell/tneuedateidlg.h"
+#include "shell/tvorlagekolvardlg.h"
 #include "shell/tzahlenform.h"
 #include "tools/teditform.h"
 #include "tools/teinffordlg.h"
@@ -57,6 +59,10 @@ void Programm::starten()
     // Only the main window's confirmed close ends the program, even while
     // other windows are open; closing the last other window does not.
     QApplication::setQuitOnLastWindowClosed(false);
+    // Whatever placement a window comes with (its design, a project, a
+    // window file), it is shown on the screen, however small or scaled.
+    m_bildschirmhalter = std::make_unique<kolvar::OnScreenGuard>();
+    qApp->installEventFilter(m_bildschirmhalter.get());
     // The engine's one message (a definition that refers to itself) is shown
     // as a plain message box.
     m_vorherigerMelder = setEngineNotifier(
@@ -94,7 +100,7 @@ void Programm::starten()
     erzeugen(eintabdlg); // 18
     erzeugen(Form5); // 19 the editor's fill dialog
     // 20 Teintab2dlg
-    // 21 TVorlagekolvarDlg
+    erzeugen(VorlagekolvarDlg); // 21 never shown
     erzeugen(DBFindForm); // 22 the editor's search dialog
     erzeugen(inflizen); // 23
 

@@ -65,6 +65,7 @@ private:
     QStringList m_reihenfolge;
     FensterRegister m_register;
     EngineNotifier m_vorherigerMelder;
+    std::unique_ptr<QObject> m_bildschirmhalter;
     bool m_gestartet = false;
     bool m_schleife = false;
 };

@@ -8,7 +8,9 @@
 #include "controls/textendedit.h"
 #include "controls/ttxtshape.h"
 #include "platform/datatable.h"
+#include "platform/screenfit.h"
 #include "shell/buttonpictures.h"
+#include "shell/knopfleiste.h"
 #include "shell/tmainform.h"
 #include "shell/windowfactory.h"
 
@@ -170,6 +172,9 @@ Texcausdlg::Texcausdlg(QWidget* parent) : QMainWindow(parent)
     for (QWidget* w : findChildren<QWidget*>())
         if (w->focusPolicy() != Qt::NoFocus)
             w->installEventFilter(this);
+    // On a small screen, or at a large scale factor, the window takes no
+    // more than the screen.
+    kolvar::keepOnScreen(*this);
 }
 
 Texcausdlg::~Texcausdlg()
@@ -243,9 +248,11 @@ void Texcausdlg::baue_werkzeugleiste()
     Panel7 = new QFrame(centralWidget());
     Panel7->setObjectName(QStringLiteral("Panel7"));
     Panel7->setFrameShape(QFrame::StyledPanel);
-    auto* reihe = new QHBoxLayout(Panel7);
+    // The bar wraps its buttons into a second row where the window is too
+    // narrow for one, so the window fits a small screen.
+    Panel7->setSizePolicy(kolvar::Knopfleiste::politik());
+    auto* reihe = new kolvar::Knopfleiste(Panel7);
     reihe->setContentsMargins(2, 2, 2, 2);
-    reihe->setSpacing(1);
 
     SpeedButton6 = knopf(Panel7, "SpeedButton6", QStringLiteral("Inhalt"), QStringLiteral("Inhalt"));
     SpeedButton8 = knopf(Panel7, "SpeedButton8", QStringLiteral("Umformen"), QStringLiteral("Umformen"));
@@ -285,7 +292,6 @@ void Texcausdlg::baue_werkzeugleiste()
                            seite3btn, SpeedButton17, SpeedButton11, SpeedButton14, saveas, SpeedButton4,
                            SpeedButton19, SpeedButton5, SpeedButton2})
         reihe->addWidget(b);
-    reihe->addStretch(1);
 }
 
 void Texcausdlg::baue_inhaltspanel()

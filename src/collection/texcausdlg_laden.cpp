@@ -9,11 +9,14 @@
 #include "engine/helpers.h"
 #include "engine/kuerzestezahl.h"
 #include "platform/datatable.h"
+#include "platform/fileaccess.h"
 #include "platform/jpeg.h"
 #include "platform/paths.h"
 #include "platform/seams.h"
 
+#include <QBuffer>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QImage>
 #include <QImageReader>
 #include <QLabel>
@@ -258,11 +261,22 @@ void Texcausdlg::ladebild()
         name += QStringLiteral(".bmp");
     const QString datei = kolvar::programPath(verzeichnis, QStringLiteral("Grafik\\") + name);
     const QString endung = name.mid(name.lastIndexOf(QLatin1Char('.')) + 1).toLower();
+    // A missing picture just leaves the place empty; one that is there but
+    // cannot be read (too large, say) is worth a word.
+    QByteArray daten;
+    QString fehler;
+    if (!kolvar::readWholeFile(datei, daten, &fehler)) {
+        if (QFileInfo::exists(kolvar::resolvePath(datei)))
+            kolvar::showMessage(fehler);
+        grafikname.clear();
+        return;
+    }
     QImage bild;
     if (endung == QLatin1String("jpg") || endung == QLatin1String("jpeg")) {
-        bild = kolvar::readJpeg(datei);
+        bild = kolvar::decodeJpeg(daten);
     } else {
-        QImageReader leser(datei, endung.toLatin1());
+        QBuffer puffer(&daten);
+        QImageReader leser(&puffer, endung.toLatin1());
         bild = leser.read();
     }
     if (bild.isNull()) {

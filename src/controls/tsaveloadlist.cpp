@@ -5,6 +5,7 @@
 #include "controls/tlongintedit.h"
 #include "controls/tspineditex.h"
 #include "controls/tspineditin.h"
+#include "platform/screenfit.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
@@ -434,6 +435,9 @@ void applyPlacement(QWidget& window, const Placement& p)
         return;
     window.resize(p.width, p.height);
     window.move(p.left, p.top);
+    // A placement written on a larger screen, or by hand, must not put the
+    // window out of reach.
+    kolvar::keepOnScreen(window);
     window.setWindowState(state);
 }
 

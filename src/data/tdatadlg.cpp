@@ -56,8 +56,8 @@ QList<FieldDef> TDatadlg::quantityFields()
 QList<kolvar::IndexDef> TDatadlg::quantityIndexDefs()
 {
     return {
-        {QStringLiteral("DEFAULT_ORDER"), QStringLiteral("NR")},
-        {QStringLiteral("CHANGEINDEX"), QStringLiteral("NR")},
+        {QStringLiteral("DEFAULT_ORDER"), QStringLiteral("Nr")},
+        {QStringLiteral("CHANGEINDEX"), QStringLiteral("Nr")},
         {QStringLiteral("table1Index3"), QStringLiteral("Nr")},
     };
 }

@@ -1,11 +1,12 @@
 #include "platform/datatable.h"
 
+#include "platform/fileaccess.h"
 #include "platform/paths.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QBuffer>
 
 #include <algorithm>
 #include <charconv>
@@ -126,12 +127,13 @@ bool DataTable::open()
         becomeClosed();
         return fail(message);
     };
-    QFile f(path);
-    if (info.isDir() || !f.open(QIODevice::ReadOnly))
+    if (info.isDir())
         return refuse(QStringLiteral("Datei %1 kann nicht gelesen werden!").arg(path));
-    const QByteArray bytes = f.readAll();
-    if (f.error() != QFileDevice::NoError)
-        return refuse(QStringLiteral("Datei %1 kann nicht gelesen werden!").arg(path));
+    QByteArray bytes;
+    QString leseFehler;
+    if (!readWholeFile(path, bytes, &leseFehler))
+        return refuse(info.size() > kMaxFileSize ? leseFehler
+                                                 : QStringLiteral("Datei %1 kann nicht gelesen werden!").arg(path));
 
     DataPacket packet;
     QString detail;
@@ -229,10 +231,11 @@ bool DataTable::close()
 
 bool DataTable::writeTo(const QString& path)
 {
-    QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly))
-        return fail(QStringLiteral("In %1 kann nicht geschrieben werden").arg(path));
-    if (!writeDataPacket(m_data, f) || !f.commit())
+    QByteArray bytes;
+    QBuffer puffer(&bytes);
+    puffer.open(QIODevice::WriteOnly);
+    QString fehler;
+    if (!writeDataPacket(m_data, puffer) || !writeFileAtomically(path, bytes, &fehler))
         return fail(QStringLiteral("In %1 kann nicht geschrieben werden").arg(path));
     return true;
 }

@@ -1,6 +1,7 @@
 #include "platform/inifile.h"
 
 #include "platform/paths.h"
+#include "platform/fileaccess.h"
 #include "platform/textfile.h"
 
 #include <QFile>
@@ -65,11 +66,9 @@ bool IniFile::load(const QString& fileName)
 {
     setFileName(fileName);
     m_lines.clear();
-    QFile file(m_path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
+    m_error.clear();
+    QByteArray bytes;
+    if (!readWholeFile(m_path, bytes, &m_error))
         return false;
     setBytes(bytes);
     return true;
@@ -323,6 +322,7 @@ void IniFile::clear()
 bool IniFile::save()
 {
     m_error.clear();
+    // The message names the file as the caller gave it.
     if (m_path.isEmpty() || !writeFileAtomically(m_path, toBytes())) {
         m_error = QStringLiteral("In %1 kann nicht geschrieben werden").arg(m_fileName);
         return false;

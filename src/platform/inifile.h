@@ -19,8 +19,9 @@ public:
     explicit IniFile(const QString& fileName);
 
     // Replaces the content with the file's (resolved through resolvePath).
-    // False when the file is missing or unreadable; the content is then empty
-    // and fileName() still names the file for a later save().
+    // False when the file is missing, unreadable or too large (errorString()
+    // says which); the content is then empty and fileName() still names the
+    // file for a later save().
     bool load(const QString& fileName);
     const QString& fileName() const { return m_fileName; }
     void setFileName(const QString& fileName);

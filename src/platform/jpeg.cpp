@@ -1,8 +1,10 @@
 #include "platform/jpeg.h"
 
-#include <QFile>
+#include "platform/fileaccess.h"
+#include "platform/paths.h"
+
+#include <QFileInfo>
 #include <QPainter>
-#include <QSaveFile>
 
 #include <csetjmp>
 #include <cstdio>
@@ -193,12 +195,7 @@ bool writeJpeg(const QImage& image, const QString& path, int quality, QString* e
     const QByteArray data = encodeJpeg(image, quality, error);
     if (data.isEmpty())
         return false;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size() || !file.commit()) {
-        setError(error, QStringLiteral("In ") + path + QStringLiteral(" kann nicht geschrieben werden"));
-        return false;
-    }
-    return true;
+    return writeFileAtomically(path, data, error);
 }
 
 QImage decodeJpeg(const QByteArray& data, QString* error)
@@ -223,12 +220,14 @@ QImage decodeJpeg(const QByteArray& data, QString* error)
 
 QImage readJpeg(const QString& path, QString* error)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    if (!QFileInfo::exists(resolvePath(path))) {
         setError(error, QStringLiteral("Datei ") + path + QStringLiteral(" nicht gefunden!"));
         return {};
     }
-    return decodeJpeg(file.readAll(), error);
+    QByteArray data;
+    if (!readWholeFile(path, data, error))
+        return {};
+    return decodeJpeg(data, error);
 }
 
 } // namespace kolvar

@@ -1,10 +1,6 @@
 #include "platform/textfile.h"
 
-#include "platform/paths.h"
-
-#include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
+#include "platform/fileaccess.h"
 
 namespace kolvar {
 
@@ -31,12 +27,6 @@ int windows1252Byte(char32_t c)
 }
 
 const QByteArray kUtf8Bom("\xEF\xBB\xBF", 3);
-
-void setError(QString* error, const QString& message)
-{
-    if (error)
-        *error = message;
-}
 
 } // namespace
 
@@ -157,16 +147,9 @@ QStringList splitLines(const QString& text)
 
 bool readTextFile(const QString& fileName, QString& text, QString* error)
 {
-    QFile file(resolvePath(fileName));
-    if (!file.open(QIODevice::ReadOnly)) {
-        setError(error, QStringLiteral("Datei %1 kann nicht geöffnet werden").arg(fileName));
+    QByteArray bytes;
+    if (!readWholeFile(fileName, bytes, error))
         return false;
-    }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        setError(error, QStringLiteral("Datei %1 kann nicht gelesen werden").arg(fileName));
-        return false;
-    }
     text = decodeText(bytes);
     return true;
 }
@@ -177,26 +160,6 @@ bool readTextLines(const QString& fileName, QStringList& lines, QString* error)
     if (!readTextFile(fileName, text, error))
         return false;
     lines = splitLines(text);
-    return true;
-}
-
-bool writeFileAtomically(const QString& fileName, const QByteArray& bytes, QString* error)
-{
-    const QString target = resolvePath(fileName);
-    const QFileInfo info(target);
-    // A write-protected file stays as it is, even for a user whom the file
-    // system would let replace it (the mode bits, not access rights, decide).
-    if (info.exists() && info.isFile()
-        && !(info.permissions()
-             & (QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther))) {
-        setError(error, QStringLiteral("Datei %1 ist schreibgeschützt").arg(fileName));
-        return false;
-    }
-    QSaveFile file(target);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        setError(error, QStringLiteral("Datei %1 kann nicht erstellt werden").arg(fileName));
-        return false;
-    }
     return true;
 }
 
@@ -212,10 +175,9 @@ bool writeTextLines(const QString& fileName, const QStringList& lines, QString* 
 
 QByteArray encodeHtml(const QString& text)
 {
-    bool fits = true;
-    const QByteArray ansi = encodeWindows1252(text, &fits);
-    if (fits)
-        return ansi;
+    // Always UTF-8 with the mark: a page that fitted Windows-1252 and was
+    // written in it could read back as other text (its bytes may happen to
+    // be valid UTF-8), and editors set to UTF-8 showed its umlauts broken.
     return kUtf8Bom + text.toUtf8();
 }
 

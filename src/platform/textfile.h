@@ -1,10 +1,14 @@
 #pragma once
 // Text files as the program reads and writes them: read UTF-8 when the bytes
 // are valid UTF-8, else Windows-1252 (the encoding of older data files), with
-// CR LF or LF line ends; written as UTF-8 with CR LF. HTML pages are written
-// Windows-1252 when every character fits, so a template's bytes come back
-// unchanged, else UTF-8 with a byte-order mark. Every write is atomic: a
-// failed write leaves the old file as it was.
+// CR LF or LF line ends; written as UTF-8 with CR LF. HTML pages (and the
+// output index) are written as UTF-8 with a byte-order mark, so browsers and
+// editors agree on them and a page reads back as the text that was written;
+// old Windows-1252 pages still read as before. Every read and write goes
+// through platform/fileaccess.h: a failed write leaves the old file as it
+// was, and a file too large for the program is not read.
+#include "platform/fileaccess.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -37,17 +41,11 @@ bool readTextFile(const QString& fileName, QString& text, QString* error = nullp
 // The file as lines.
 bool readTextLines(const QString& fileName, QStringList& lines, QString* error = nullptr);
 
-// Writes bytes to a temporary file and renames it over fileName. Refuses a
-// write-protected file. False with a German message in *error on failure,
-// the old file then unchanged.
-bool writeFileAtomically(const QString& fileName, const QByteArray& bytes,
-                         QString* error = nullptr);
-
 // Each line followed by CR LF, UTF-8.
 bool writeTextLines(const QString& fileName, const QStringList& lines, QString* error = nullptr);
 
-// The bytes an HTML page is written with: Windows-1252 when every character
-// fits, else UTF-8 with a byte-order mark.
+// The bytes an HTML page is written with: a UTF-8 byte-order mark, then the
+// text in UTF-8.
 QByteArray encodeHtml(const QString& text);
 
 // An HTML page as it stands (the caller's line ends).

@@ -389,7 +389,8 @@ void Tdialogkolvar::BitBtn8Click()
     QStringList zeilen;
     QString fehler;
     if (!kolvar::readTextLines(datei, zeilen, &fehler)) {
-        kolvar::showMessage(QStringLiteral("Datei nicht gefunden oder fehlerhaft!"));
+        kolvar::showMessage(kolvar::tooLargeToRead(datei) ? fehler
+                                                          : QStringLiteral("Datei nicht gefunden oder fehlerhaft!"));
         return;
     }
     listbox2->clear();

@@ -366,8 +366,10 @@ bool Thtmldlg::grafikSichtbar() const
 bool Thtmldlg::seiteLaden(const QString& datei)
 {
     QStringList zeilen;
-    if (!kolvar::readTextLines(datei, zeilen)) {
-        kolvar::showMessage(QStringLiteral("Datei konnte nicht geladen werden!"));
+    QString fehler;
+    if (!kolvar::readTextLines(datei, zeilen, &fehler)) {
+        kolvar::showMessage(kolvar::tooLargeToRead(datei) ? fehler
+                                                          : QStringLiteral("Datei konnte nicht geladen werden!"));
         return false;
     }
     setSeite(zeilen);

@@ -36,9 +36,7 @@ QString Tinflizen::infotext()
         "Die Hilfe (Taste F1) beschreibt alle Fenster und die Formelsprache.\n"
         "\n"
         "Kolvar wird ohne jede Gewähr für die Richtigkeit der Formeln und "
-        "Ergebnisse geliefert; prüfen Sie wichtige Ergebnisse stets nach.\n"
-        "\n"
-        "Homepage: https://kolvar.example.org/");
+        "Ergebnisse geliefert; prüfen Sie wichtige Ergebnisse stets nach.");
 }
 
 Tinflizen::Tinflizen(QWidget* parent)

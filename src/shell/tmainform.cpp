@@ -5,6 +5,7 @@
 #include "shell/formbau.h"
 
 #include "data/tdatadlg.h"
+#include "platform/screenfit.h"
 #include "shell/buttonpictures.h"
 #include "shell/treetext.h"
 
@@ -133,6 +134,7 @@ TMainForm::TMainForm(QWidget* parent)
     // 558 x 424; Qt's sizes exclude the frame and caption.
     move(265, 77);
     resize(550, 390);
+    kolvar::keepOnScreen(*this);
     befehle_aktualisieren();
 }
 

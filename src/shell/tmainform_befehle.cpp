@@ -1,6 +1,7 @@
 // The main window's commands: menu items and buttons.
 #include "shell/tmainform.h"
 
+#include "platform/paths.h"
 #include "platform/seams.h"
 #include "engine/tfktbaum.h"
 #include "shell/dateizeigen.h"
@@ -9,6 +10,7 @@
 
 #include <QAction>
 #include <QDialog>
+#include <QDir>
 #include <QFileInfo>
 #include <QLayout>
 #include <QTabWidget>
@@ -16,9 +18,6 @@
 #include <QTreeWidget>
 
 namespace {
-
-// The web address "Homepage" opens.
-const QString kHomepage = QStringLiteral("https://kolvar.example.org/");
 
 void enable(bool on, std::initializer_list<QObject*> controls)
 {
@@ -203,7 +202,10 @@ void TMainForm::Homepage1Click()
 
 void TMainForm::homepage_oeffnen()
 {
-    kolvar::openDocument(kHomepage);
+    // The program has no web site; its home is the start page of its own
+    // help, opened as a web address would be, without a working directory.
+    const QFileInfo seite(kolvar::resolvePath(verzeichnis + QStringLiteral("hilfe\\index.html")));
+    kolvar::openDocument(QDir::cleanPath(seite.absoluteFilePath()));
 }
 
 void TMainForm::Fenster1Click()

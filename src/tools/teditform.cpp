@@ -6,6 +6,8 @@
 #include "shell/formbau.h"
 
 #include "controls/formcontrols.h"
+#include "shell/knopfleiste.h"
+#include "platform/screenfit.h"
 #include "shell/tmainform.h"
 #include "shell/windowfactory.h"
 
@@ -19,7 +21,6 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
-#include <QSet>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -57,90 +58,6 @@ public:
     }
 };
 
-// Lays its buttons out left to right in rows as wide as it is given, starting
-// a new row where a button would not fit and where a new group begins. Its
-// height follows from the width, so the window's layout gives the bar the
-// rows it needs.
-class Knopfleiste : public QLayout {
-public:
-    explicit Knopfleiste(QWidget* parent) : QLayout(parent) { setSpacing(1); }
-    ~Knopfleiste() override
-    {
-        while (QLayoutItem* item = takeAt(0))
-            delete item;
-    }
-
-    // The next button added begins a row of its own.
-    void neueReihe() { m_gruppenanfang.insert(m_items.size()); }
-
-    void addItem(QLayoutItem* item) override { m_items.append(item); }
-    int count() const override { return static_cast<int>(m_items.size()); }
-    QLayoutItem* itemAt(int index) const override { return m_items.value(index); }
-    QLayoutItem* takeAt(int index) override
-    {
-        return index >= 0 && index < m_items.size() ? m_items.takeAt(index) : nullptr;
-    }
-    Qt::Orientations expandingDirections() const override { return {}; }
-    bool hasHeightForWidth() const override { return true; }
-    int heightForWidth(int width) const override { return ordne(QRect(0, 0, width, 0), false); }
-    void setGeometry(const QRect& rect) override
-    {
-        QLayout::setGeometry(rect);
-        ordne(rect, true);
-    }
-    // Each group in one row.
-    QSize sizeHint() const override
-    {
-        int breite = 0, zeile = 0;
-        for (qsizetype i = 0; i < m_items.size(); ++i) {
-            if (m_gruppenanfang.contains(i))
-                zeile = 0;
-            zeile += (zeile > 0 ? spacing() : 0) + m_items[i]->sizeHint().width();
-            breite = std::max(breite, zeile);
-        }
-        return rand(QSize(breite, heightForWidth(breite + rand(QSize()).width())));
-    }
-    // The widest button: narrower than that nothing can be shown whole.
-    QSize minimumSize() const override
-    {
-        QSize groesse;
-        for (const QLayoutItem* item : m_items)
-            groesse = groesse.expandedTo(item->minimumSize());
-        return rand(groesse);
-    }
-
-private:
-    QSize rand(QSize innen) const
-    {
-        const QMargins m = contentsMargins();
-        return innen + QSize(m.left() + m.right(), m.top() + m.bottom());
-    }
-
-    // Places the buttons in rect (when setzen) and returns the height they take.
-    int ordne(const QRect& rect, bool setzen) const
-    {
-        const QRect innen = rect.marginsRemoved(contentsMargins());
-        int x = innen.x(), y = innen.y(), reihenhoehe = 0;
-        for (qsizetype i = 0; i < m_items.size(); ++i) {
-            const QSize s = m_items[i]->sizeHint();
-            const bool umbruch = x > innen.x() && (m_gruppenanfang.contains(i) || x + s.width() > innen.right() + 1);
-            if (umbruch) {
-                x = innen.x();
-                y += reihenhoehe + spacing();
-                reihenhoehe = 0;
-            }
-            if (setzen)
-                m_items[i]->setGeometry(QRect(QPoint(x, y), s));
-            x += s.width() + spacing();
-            reihenhoehe = std::max(reihenhoehe, s.height());
-        }
-        return y + reihenhoehe - rect.y() + contentsMargins().bottom();
-    }
-
-    QList<QLayoutItem*> m_items;
-    QSet<qsizetype> m_gruppenanfang;
-};
-
 } // namespace
 
 TEditForm::TEditForm(QWidget* parent) : QMainWindow(parent)
@@ -164,6 +81,7 @@ TEditForm::TEditForm(QWidget* parent) : QMainWindow(parent)
     // A new window calculates directly.
     DirektModus1Click();
     raender_setzen();
+    kolvar::keepOnScreen(*this);
 }
 
 TEditForm::~TEditForm()
@@ -235,10 +153,8 @@ void TEditForm::baue_werkzeugleiste()
     Panel2->setFrameShape(QFrame::StyledPanel);
     // The bar takes the window's width and as many rows as its buttons need
     // there, so a narrow window wraps a row instead of cutting off its end.
-    QSizePolicy politik(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    politik.setHeightForWidth(true);
-    Panel2->setSizePolicy(politik);
-    auto* leiste = new Knopfleiste(Panel2);
+    Panel2->setSizePolicy(kolvar::Knopfleiste::politik());
+    auto* leiste = new kolvar::Knopfleiste(Panel2);
     leiste->setContentsMargins(2, 1, 2, 1);
 
     SpeedButton1 = knopf(Panel2, "SpeedButton1", QStringLiteral("Öffnen"), QStringLiteral("Rechnenfenster öffnen"));

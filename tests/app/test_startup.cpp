@@ -22,6 +22,7 @@
 #include <QFile>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <QTest>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -85,7 +86,8 @@ TEST_F(Startup, CreatesTheLongLivedWindowsInOrderAndShowsOnlyTheMainWindow)
     }
     for (const char* vorhanden : {"Tdialogkolvar", "Texpfordlg", "Tzahlenform", "Teinffordlg", "Tsummedlg",
                                   "Thtmldlg", "Tneuedateidlg", "TInfoKolvar", "Tformumrech", "Tgriechform",
-                                  "Tbearbformdlg", "Teintabdlg", "TForm5", "TDBFindForm", "Tinflizen"})
+                                  "Tbearbformdlg", "Teintabdlg", "TForm5", "TVorlagekolvarDlg", "TDBFindForm",
+                                  "Tinflizen"})
         EXPECT_TRUE(erzeugt.contains(QLatin1String(vorhanden))) << vorhanden;
 
     ASSERT_NE(MainForm, nullptr);
@@ -280,4 +282,24 @@ TEST_F(Startup, AtTheEndEveryRunTimeWindowGoesFirstAndTheProjectFormulasLast)
                                  "dialogkolvar", "MainForm", "Datadlg"}));
     EXPECT_FALSE(listeFehlte) << "a window ended after the project-formula list";
     EXPECT_EQ(projektliste, nullptr);
+}
+
+TEST_F(Startup, TheMainAndTheFormulaWindowStayOnTheScreen)
+{
+    kolvar::Programm p(programm);
+    p.starten();
+    QTest::mouseClick(MainForm->SpeedButton48, Qt::LeftButton);
+    ASSERT_EQ(MainForm->eigeneFenster().size(), 1);
+    QWidget* formel = MainForm->eigeneFenster().front();
+    QCoreApplication::processEvents();
+    const QRect bild = MainForm->screen()->availableGeometry();
+    const QString massstab = QString::number(MainForm->devicePixelRatio());
+    for (QWidget* w : {static_cast<QWidget*>(MainForm), formel}) {
+        EXPECT_TRUE(bild.contains(w->frameGeometry())) << w->objectName().toStdString();
+        w->grab().save(testpaths::buildDir() + "/bildschirm_" + w->objectName() + "_" + massstab + ".png");
+    }
+    // The whole screen, where the platform can show it (under X).
+    const QPixmap ganz = MainForm->screen()->grabWindow(0);
+    if (!ganz.isNull())
+        ganz.save(testpaths::buildDir() + "/bildschirm_ganz_" + massstab + ".png");
 }

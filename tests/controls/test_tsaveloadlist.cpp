@@ -8,6 +8,8 @@
 #include "controls/tspineditin.h"
 
 #include <QButtonGroup>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -67,7 +69,7 @@ struct AllControls {
     void fill()
     {
         window.resize(593, 470);
-        window.move(397, 126);
+        window.move(107, 126);
         longint->setText("-17");
         extend->setText("-1,75");
         spinex->setText("2,5");
@@ -155,7 +157,7 @@ TEST(Tsaveloadlist, RoundTripOverEveryKindOfControl)
     EXPECT_EQ(target.text(), text);
 
     EXPECT_EQ(target.window.size(), QSize(593, 470));
-    EXPECT_EQ(target.window.pos(), QPoint(397, 126));
+    EXPECT_EQ(target.window.pos(), QPoint(107, 126));
     EXPECT_EQ(target.extend->text(), "-1,75");
     EXPECT_TRUE(target.radio2->isChecked());
     EXPECT_FALSE(target.radio1->isChecked());
@@ -214,6 +216,28 @@ TEST(Tsaveloadlist, ReadsBlocksAsTheyStand)
     EXPECT_FALSE(radio1->isChecked());
     EXPECT_FALSE(radio2->isChecked());
     EXPECT_EQ(emptied->toPlainText(), "");
+}
+
+TEST(Tsaveloadlist, ARestoredPlacementIsKeptOnTheScreen)
+{
+    const QRect bild = QGuiApplication::primaryScreen()->availableGeometry();
+    const struct {
+        QString zeile; // state#width#height#top#left#
+        QRect erwartet;
+    } faelle[] = {
+        {"0#300#200#30#40#", {40, 30, 300, 200}},
+        {QStringLiteral("0#300#200#%1#%2#").arg(bild.bottom() - 50).arg(bild.right() - 20),
+         {bild.right() - 299, bild.bottom() - 199, 300, 200}},
+        {"0#300#200#-500#-900#", {bild.left(), bild.top(), 300, 200}},
+        {QStringLiteral("0#%1#%2#10#10#").arg(bild.width() * 2).arg(bild.height() + 1), bild},
+    };
+    for (const auto& f : faelle) {
+        QWidget window;
+        kolvar::FormControls form(&window);
+        int zeile = -1;
+        ASSERT_TRUE(Tsaveloadlist(QStringList{f.zeile}).componentenladen(form, zeile).ok());
+        EXPECT_EQ(window.geometry(), f.erwartet) << f.zeile.toStdString();
+    }
 }
 
 TEST(Tsaveloadlist, RefusedTextsLeaveTheWindowAlone)

@@ -32,12 +32,22 @@ void schreiben(const QString& pfad, const QByteArray& inhalt)
     f.write(inhalt);
 }
 
-// Lines as the page files hold them: Windows-1252, each ended by CR LF.
+// Lines as older page files hold them: Windows-1252, each ended by CR LF.
 QByteArray alsDatei(const QStringList& zeilen)
 {
     QByteArray out;
     for (const QString& z : zeilen)
         out += z.toLatin1() + "\r\n";
+    return out;
+}
+
+// Lines as the program writes pages: a UTF-8 byte-order mark, then UTF-8,
+// each line ended by CR LF.
+QByteArray alsSeite(const QStringList& zeilen)
+{
+    QByteArray out = "\xEF\xBB\xBF";
+    for (const QString& z : zeilen)
+        out += z.toUtf8() + "\r\n";
     return out;
 }
 
@@ -88,12 +98,12 @@ TEST_F(HtmlDialog, NewPageFollowsTheTemplateByteForByteAndIsLinked)
     neueSeite(QStringLiteral("bericht"), QStringLiteral("Prüfung"), QStringLiteral("Zeile 1\nLänge 2"));
     const QString seite = P + "ausgabe/bericht.htm";
     const QByteArray erwartet =
-        "<html><head><title>Pr\xFC" "fung</title></head><body BACKGROUND=\"back3.jpg\">\r\n"
+        "\xEF\xBB\xBF<html><head><title>Pr\xC3\xBC" "fung</title></head><body BACKGROUND=\"back3.jpg\">\r\n"
         "<A HREF=\"index.htm\"> HTML Ausgabeverzeichnis</A>-----\r\n"
         "<A HREF=\"../hilfe/index.htm\"> Beschreibung Kolvar</A><P>\r\n"
-        "<P><HR><H2><FONT COLOR=\"#ff0000\">Pr\xFC" "fung</H2><HR><P></FONT><FONT COLOR=\"#0000ff\">\r\n"
+        "<P><HR><H2><FONT COLOR=\"#ff0000\">Pr\xC3\xBC" "fung</H2><HR><P></FONT><FONT COLOR=\"#0000ff\">\r\n"
         "Zeile 1<BR>\r\n"
-        "L\xE4" "nge 2<BR>\r\n"
+        "L\xC3\xA4" "nge 2<BR>\r\n"
         "<!##>\r\n"
         "</FONT></body></html>\r\n";
     EXPECT_EQ(lesen(seite), erwartet);
@@ -101,14 +111,14 @@ TEST_F(HtmlDialog, NewPageFollowsTheTemplateByteForByteAndIsLinked)
     EXPECT_EQ(neu.Edit2->text(), QStringLiteral("bericht.htm"));
     EXPECT_EQ(lesen(P + "ausgabe/back3.jpg"), QByteArray("hintergrund"));
     EXPECT_EQ(lesen(P + "ausgabe/index.htm"),
-              QByteArray("<html><body>\r\n<H1>Ausgabe</H1>\r\n"
-                         "<A HREF=\"bericht.htm\">Pr\xFC" "fung bericht.htm</A><P>\r\n"
+              QByteArray("\xEF\xBB\xBF<html><body>\r\n<H1>Ausgabe</H1>\r\n"
+                         "<A HREF=\"bericht.htm\">Pr\xC3\xBC" "fung bericht.htm</A><P>\r\n"
                          "<!##>\r\n</body></html>\r\n"));
     EXPECT_TRUE(s.messages.empty());
 
     // A second page is linked below the first: oldest first.
     neueSeite(QStringLiteral("zwei.html"), QStringLiteral("Zwei"));
-    const QStringList index = QString::fromLatin1(lesen(P + "ausgabe/index.htm")).split("\r\n");
+    const QStringList index = QString::fromUtf8(lesen(P + "ausgabe/index.htm").mid(3)).split("\r\n");
     EXPECT_EQ(index.mid(2, 3), (QStringList{"<A HREF=\"bericht.htm\">Pr\u00fcfung bericht.htm</A><P>",
                                             "<A HREF=\"zwei.html\">Zwei zwei.html</A><P>", "<!##>"}));
     // No text lines: the heading is directly followed by the marker.
@@ -265,7 +275,7 @@ TEST_F(HtmlDialog, InsertingTwicePutsBothBlocksAboveTheMarkerAndExportsThePictur
     const QStringList block = {"<BR>", "x = 3<BR>", "<P><IMG SRC=123.jpg><P>", "<P>"};
     const QStringList erwartet = vorlage.mid(0, 4) + block + block + vorlage.mid(4);
     EXPECT_EQ(dlg.seite(), erwartet);
-    EXPECT_EQ(lesen(P + "ausgabe/ein.htm"), alsDatei(erwartet));
+    EXPECT_EQ(lesen(P + "ausgabe/ein.htm"), alsSeite(erwartet));
     const QImage zurueck = kolvar::readJpeg(P + "ausgabe/123.jpg");
     EXPECT_EQ(zurueck.size(), QSize(40, 30));
     EXPECT_GT(qRed(zurueck.pixel(20, 15)), 200);
@@ -311,7 +321,7 @@ TEST_F(HtmlDialog, OpenSaveAndReloadKeepTheirRules)
     dlg.Edit5->setText(P + "ausgabe/neu");
     dlg.speichern();
     EXPECT_EQ(dlg.Edit5->text(), P + "ausgabe/neu.htm");
-    EXPECT_EQ(lesen(P + "ausgabe/neu.htm"), QByteArray("nur text\r\n"));
+    EXPECT_EQ(lesen(P + "ausgabe/neu.htm"), QByteArray("\xEF\xBB\xBFnur text\r\n"));
     // No current page: save asks for a name; cancelling changes nothing.
     dlg.Edit5->clear();
     dlg.speichern();

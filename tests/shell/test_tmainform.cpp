@@ -5,6 +5,7 @@
 #include "engine/tfktbaum.h"
 #include "shell/buttonpictures.h"
 #include "shell/tdialogkolvar.h"
+#include "shell/tinflizen.h"
 #include "shell/tmainform.h"
 #include "shell/treetext.h"
 #include "shell/tzahlenform.h"
@@ -20,6 +21,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -411,8 +413,12 @@ TEST_F(Fixture, HelpOutputAndHomePageGoToTheDesktop)
     const QString p = dir.path();
     EXPECT_EQ(seams.documentsOpened,
               (QStringList{p + "/Hilfe/index.html", p + "/Hilfe", p + "/ausgabe/index.htm", p + "/ausgabe",
-                           "https://kolvar.example.org/", ""}));
+                           p + "/Hilfe/index.html", ""}));
     EXPECT_TRUE(seams.messages.empty());
+    // The program has no web site, and its info text names no address.
+    const Tinflizen info;
+    for (const char* adresse : {"http", "www.", ".org", "Homepage"})
+        EXPECT_FALSE(info.Memo3->toPlainText().contains(QLatin1String(adresse))) << adresse;
 }
 
 TEST_F(Fixture, OpeningAMissingProjectSaysSoAndKeepsTheWindows)

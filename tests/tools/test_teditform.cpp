@@ -10,8 +10,11 @@
 #include "shell/thtmldlg.h"
 #include "shell/tmainform.h"
 #include "shell/tzahlenform.h"
+#include "platform/fileaccess.h"
 #include "shell/windowfactory.h"
+#include "support/dateiinhalt.h"
 #include "support/testpaths.h"
+#include "support/volledisk.h"
 
 #include <QAction>
 #include <QApplication>
@@ -29,20 +32,9 @@
 
 #include <memory>
 
-QT_BEGIN_NAMESPACE
-inline void PrintTo(const QString& s, std::ostream* os)
-{
-    *os << '"' << s.toStdString() << '"';
-}
-QT_END_NAMESPACE
-
 namespace {
 
-QByteArray bytes(const QString& datei)
-{
-    QFile f(datei);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<fehlt>");
-}
+using testsupport::bytes;
 
 void schreibe(const QString& datei, const QByteArray& inhalt)
 {
@@ -753,6 +745,61 @@ TEST_F(EditFormTest, ScreenshotAfterAShortProgram)
     const QString ordner = testpaths::buildDir();
     EXPECT_TRUE(f->grab().save(ordner + QStringLiteral("/rechnenfenster.png")));
     EXPECT_TRUE(aus->grab().save(ordner + QStringLiteral("/rechnenfenster_ausgabe.png")));
+}
+
+// --- saves that cannot be written, files too large to read ---------------------
+
+TEST_F(EditFormTest, ASaveThatCannotBeWrittenKeepsTheOldFileAndTheWindowUnsaved)
+{
+    for (const auto art : testsupport::VolleDisk::arten()) {
+        SCOPED_TRACE(testsupport::VolleDisk::name(art));
+        testsupport::VolleDisk disk(art);
+        const QString alt = disk.pfad("alt.ref");
+        TEditForm* f = neu();
+        f->Memo1->setPlainText(QStringLiteral("a=1"));
+        seams.answerSave(alt);
+        f->saveas->click();
+        ASSERT_EQ(f->dateiname, alt);
+        const QByteArray vorher = bytes(alt);
+
+        // More text, saved again and then under a new name, on a full disk.
+        QTest::keyClicks(f->Memo1, QStringLiteral("b=2;"));
+        disk.fuellen();
+        for (const QString& name : {alt, disk.pfad("neu.txt")}) {
+            seams.messages.clear();
+            if (name == alt) {
+                f->SpeedButton2->click();
+            } else {
+                seams.answerSave(name);
+                f->saveas->click();
+            }
+            EXPECT_EQ(seams.messageTexts(), QStringList{"In " + name + " kann nicht geschrieben werden"});
+            EXPECT_EQ(f->dateiname, alt);
+            EXPECT_EQ(f->windowTitle(), QStringLiteral("alt.ref"));
+            EXPECT_TRUE(f->Memo1->document()->isModified());
+        }
+        EXPECT_EQ(bytes(alt), vorher);
+        EXPECT_EQ(disk.dateien(), QStringList{"alt.ref"});
+        disk.leeren();
+        delete f;
+    }
+}
+
+TEST_F(EditFormTest, AFileLargerThanAnyTheProgramWritesIsNotOpened)
+{
+    const QString gross = pfad("gross.txt");
+    {
+        QFile datei(gross);
+        ASSERT_TRUE(datei.open(QIODevice::WriteOnly) && datei.resize(kolvar::kMaxFileSize + 1));
+    }
+    TEditForm* f = neu();
+    f->Memo1->setPlainText(QStringLiteral("bleibt"));
+    seams.answerOpen(gross);
+    f->SpeedButton1->click();
+    EXPECT_EQ(seams.messageTexts(),
+              QStringList{"Datei " + gross + " ist zu groß (mehr als 16 MB) und wird nicht gelesen"});
+    EXPECT_EQ(f->zeilen(), QStringList{"bleibt"});
+    EXPECT_TRUE(f->dateiname.isEmpty());
 }
 
 } // namespace

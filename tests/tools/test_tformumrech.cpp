@@ -14,7 +14,9 @@
 #include "tools/teintabdlg.h"
 #include "tools/tformumrech.h"
 
+#include "support/dateiinhalt.h"
 #include "support/testpaths.h"
+#include "support/volledisk.h"
 
 #include <QDir>
 #include <QLineEdit>
@@ -34,6 +36,8 @@ using kolvar::DataTable;
 using kolvar::FieldType;
 
 namespace {
+
+using testsupport::bytes;
 
 struct Einheit {
     QString stoff, einheit, faktor;
@@ -71,6 +75,7 @@ struct Umrechnung : ::testing::Test {
     kolvar::ScriptedSeams seams;
     kolvar::SeamsGuard guard{seams};
     QTemporaryDir dir;
+    QString wurzel; // the program directory; dir unless a test sets another
     QString daten;
     kolvar::Projektformeln formeln;
     std::unique_ptr<Tdialogkolvar> kolvarDialog;
@@ -80,7 +85,9 @@ struct Umrechnung : ::testing::Test {
 
     void SetUp() override
     {
-        daten = dir.filePath("daten");
+        if (wurzel.isEmpty())
+            wurzel = dir.path();
+        daten = wurzel + "/daten";
         ASSERT_TRUE(QDir().mkpath(daten));
         ASSERT_TRUE(schreibeGruppe(daten + "/laenge.cds",
                                    {{"Meter", "m", "1"}, {"Kilometer", "km", "1000"}, {"Zentimeter", "cm", "0,01"}}));
@@ -112,7 +119,7 @@ struct Umrechnung : ::testing::Test {
         eintab = std::make_unique<Teintabdlg>();
         eintabdlg = eintab.get();
         f = std::make_unique<Tformumrech>();
-        f->setVerzeichnis(dir.path() + "/");
+        f->setVerzeichnis(wurzel + "/");
         f->lade_umrechnungen();
     }
 
@@ -464,6 +471,35 @@ TEST_F(Umrechnung, NewGroupIsCreatedFilledAndSaved)
     in(0);
     EXPECT_EQ(f->Edit1->text(), "UDICHTE=1000,00000");
 }
+
+// The program directory on a disk with no room left.
+struct UmrechnungAufVollerDisk : Umrechnung, ::testing::WithParamInterface<testsupport::VolleDisk::Art> {
+    testsupport::VolleDisk disk{GetParam()};
+    void SetUp() override
+    {
+        ASSERT_TRUE(disk.bereit());
+        wurzel = disk.ordner();
+        Umrechnung::SetUp();
+    }
+};
+
+TEST_P(UmrechnungAufVollerDisk, ANewGroupThatCannotBeWrittenLeavesEveryGroupAsItWas)
+{
+    const QByteArray master = bytes(daten + "/umrechnu.cds");
+    disk.fuellen();
+    neueTabelle("Dichte", "dichte.cds", "UDICHTE");
+    EXPECT_EQ(seams.messageTexts(), QStringList{"In " + daten + "/dichte.cds kann nicht geschrieben werden"});
+    EXPECT_EQ(bytes(daten + "/umrechnu.cds"), master);
+    EXPECT_FALSE(QFile::exists(daten + "/dichte.cds"));
+    EXPECT_EQ(f->ListBox1->count(), kMaster.size());
+    disk.leeren();
+}
+
+INSTANTIATE_TEST_SUITE_P(Arten, UmrechnungAufVollerDisk, ::testing::ValuesIn(testsupport::VolleDisk::arten()),
+                         [](const auto& info) {
+                             return std::string(info.param == testsupport::VolleDisk::Art::Tmpfs ? "Tmpfs"
+                                                                                                 : "Dateigroesse");
+                         });
 
 TEST_F(Umrechnung, MasterEditsAreSavedAndTheGroupGridFollowsTheMasterRow)
 {

@@ -1,0 +1,9 @@
+#include "shell/tvorlagekolvardlg.h"
+
+TVorlagekolvarDlg* VorlagekolvarDlg = nullptr;
+
+TVorlagekolvarDlg::TVorlagekolvarDlg(QWidget* parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("VorlagekolvarDlg"));
+}
