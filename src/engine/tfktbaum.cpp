@@ -1,5 +1,6 @@
 #include "engine/tfktbaum.h"
 
+#include <cmath>
 #include <cstring>
 #include <memory>
 
@@ -280,6 +281,34 @@ bool Tfktbaum::fktanalyse(std::string_view zeile)
     if (!e->funktion->uebersetze(rechts, e->parameter, e->fktname))
         return false;
     anhaengen(zeile, e.release());
+    return true;
+}
+
+bool Tfktbaum::setzeZahl(std::string_view name, long double wert)
+{
+    if (!std::isfinite(wert) || !istName(name))
+        return false;
+    for (char c : name)
+        if (c == ' ' || c == '\t' || kolvar::upperAscii(c) != c)
+            return false;
+    if (m_mitschrift)
+        m_mitschrift->emplace_back(name);
+    if (Tfktzelle* e = findeName(name)) {
+        // Replaced in place, as a definition keeps its entry: every
+        // definition using it reads the new value.
+        if (!e->funktion)
+            e->funktion = std::make_unique<tfunktion>(this);
+        e->funktion->alsZahl(wert);
+        e->parameter.clear();
+        e->definition.clear();
+        slotAktualisieren(e);
+        return true;
+    }
+    std::unique_ptr<Tfktzelle> e(new Tfktzelle);
+    e->fktname = std::string(name);
+    e->funktion = std::make_unique<tfunktion>(this);
+    e->funktion->alsZahl(wert);
+    anhaengen({}, e.release());
     return true;
 }
 

@@ -36,6 +36,12 @@ public:
     // Defines or replaces one definition given as "NAME=..." or "NAME(P)=...".
     bool definiere(std::string_view s);
     bool fktanalyse(std::string_view zeile);
+    // Defines or replaces the variable name (a valid name, upper case) as
+    // the finite number wert, as the line "NAME=" with a literal that reads
+    // back to wert exactly would, without writing and compiling that line.
+    // Such an entry keeps no text: its item and definition are empty. False
+    // for a name that is no name or a value that is not finite.
+    bool setzeZahl(std::string_view name, long double wert);
 
     // Index of the entry named exactly name, or -1.
     int sucheeintrag(std::string_view name) const;

@@ -626,6 +626,18 @@ void tfunktion::zuruecksetzen()
     m_fehlertext = "";
 }
 
+void tfunktion::alsZahl(long double wert)
+{
+    // What uebersetze leaves for a lone number: its value, no tokens kept.
+    zuruecksetzen();
+    m_anzahl = 1;
+    m_tiefe = 1;
+    m_mitVariable = false;
+    m_bereit = true;
+    m_zahl = true;
+    m_wert = wert;
+}
+
 bool tfunktion::berechneZeile(std::string_view ausdruck, long double& y)
 {
     zuruecksetzen();

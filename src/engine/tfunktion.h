@@ -108,6 +108,8 @@ private:
     // from the working copy, without keeping a compiled form.
     friend class Tfktbaum;
     bool berechneZeile(std::string_view ausdruck, long double& y);
+    // The compiled form of a single number literal of this value.
+    void alsZahl(long double wert);
 
     // Evaluating.
     bool berechneAllgemein(const long double& x, long double& y);

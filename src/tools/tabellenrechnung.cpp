@@ -86,6 +86,13 @@ struct Tabellenrechnung::Eintrag {
     enum class Abgelegt { Nichts, Fehler, Wert } abgelegt = Abgelegt::Nichts;
     long double abgelegterWert = 0;
 
+    // The value as the sheet last showed it, in the format it was shown in:
+    // every pass after the first shows the same value again.
+    QString gezeigt;
+    QString gezeigtFormat;
+    long double gezeigterWert = 0;
+    bool hatGezeigt = false;
+
     // Bookkeeping of one walk through the names.
     bool imGange = false;
     bool verloren = false;  // on a cycle: it can have no value
@@ -172,7 +179,7 @@ std::vector<int> Tabellenrechnung::benutzte_namen(const std::string& rechts, con
     return namen;
 }
 
-bool Tabellenrechnung::definiere(const std::string& zeile)
+bool Tabellenrechnung::definiere(const std::string& zeile, int* nummerAus)
 {
     std::string name, parameter, rechts;
     // Lines that split into no definition are questions at most: the list
@@ -184,8 +191,11 @@ bool Tabellenrechnung::definiere(const std::string& zeile)
         const Eintrag& e = m_eintraege[std::size_t(gefunden->second)];
         // The same line again compiles to the same expression: the names it
         // used still exist and no name can take their place.
-        if (e.zeile == zeile && e.parameter == parameter && e.rechts == rechts)
+        if (e.zeile == zeile && e.parameter == parameter && e.rechts == rechts) {
+            if (nummerAus)
+                *nummerAus = gefunden->second;
             return true;
+        }
     }
 
     std::string puffer = zeile;
@@ -236,6 +246,8 @@ bool Tabellenrechnung::definiere(const std::string& zeile)
         // Until it is asked for, nothing in the value list refers to it.
         e.abgelegt = Eintrag::Abgelegt::Nichts;
     }
+    if (nummerAus)
+        *nummerAus = nummer;
     return true;
 }
 
@@ -246,7 +258,10 @@ void Tabellenrechnung::ablegen(Eintrag& e, bool ok)
         if (e.abgelegt == Abgelegt::Wert && e.abgelegterWert == e.wert
             && std::signbit(e.abgelegterWert) == std::signbit(e.wert))
             return;
-        if (!m_werte->definiere(e.name + "=" + genau(e.wert))) {
+        // A finite value goes in as it stands; the text would read back to
+        // the same value, only slower.
+        if (!(std::isfinite(e.wert) ? m_werte->setzeZahl(e.name, e.wert)
+                                    : m_werte->definiere(e.name + "=" + genau(e.wert)))) {
             m_gestoert = true;
             return;
         }
@@ -267,11 +282,8 @@ void Tabellenrechnung::sicherstellen(int start)
     // Depth first through the names a value uses, without recursion (a
     // chain may be a million cells long), so that every name is valid in the
     // value list before an expression using it is evaluated there.
-    struct Schritt {
-        int nummer;
-        std::size_t naechster;
-    };
-    std::vector<Schritt> stapel;
+    std::vector<Schritt>& stapel = m_stapel;
+    stapel.clear();
     auto betreten = [&](int nummer) {
         Eintrag& e = m_eintraege[std::size_t(nummer)];
         e.imGange = true;
@@ -313,28 +325,29 @@ void Tabellenrechnung::sicherstellen(int start)
     }
 }
 
-bool Tabellenrechnung::frage(const std::string& name, long double& wert)
+bool Tabellenrechnung::frage(const std::string& name, int nummer, long double& wert, Eintrag** eintrag)
 {
     if (m_ohneWertspeicher || m_gestoert) {
         std::string zeile = name + "=";
         return m_liste.untersuche(zeile, wert);
     }
-    // The question names exactly this variable: a longer name cannot match
-    // it, a shorter one would leave characters over.
-    const auto it = m_index.find(name);
-    if (it == m_index.end())
+    // The entry the definition just gave: the question names exactly this
+    // variable.
+    if (nummer < 0 || std::size_t(nummer) >= m_eintraege.size())
         return false;
-    Eintrag& e = m_eintraege[std::size_t(it->second)];
+    Eintrag& e = m_eintraege[std::size_t(nummer)];
     if (!e.parameter.empty())
         return false;
     if (e.stand != m_stand)
-        sicherstellen(it->second);
+        sicherstellen(nummer);
     if (m_gestoert) {
         std::string zeile = name + "=";
         return m_liste.untersuche(zeile, wert);
     }
-    if (e.ok)
+    if (e.ok) {
         wert = e.wert;
+        *eintrag = &e;
+    }
     return e.ok;
 }
 
@@ -342,26 +355,48 @@ void Tabellenrechnung::zelle_berechnen(int spalte, int zeile)
 {
     if (!m_modell.istDatenzelle(spalte, zeile))
         return;
-    const std::string ohne = leerzeichenweg(m_modell.formel(spalte, zeile).toStdString());
+    std::string ohne = leerzeichenweg(m_modell.formel(spalte, zeile).toStdString());
     if (ohne.empty())
         return;
-    const std::string s = gross(ohne);
-    const std::string ref = zellname(spalte, zeile).toStdString();
+    const std::string s = gross(std::move(ohne));
+    // Built here rather than through zellname: this runs three times for
+    // every cell, and a reference fits in a string without allocating.
+    std::string ref;
+    for (int n = spalte; n > 0; n /= 26) {
+        --n;
+        ref.insert(ref.begin(), char('A' + n % 26));
+    }
+    ref += std::to_string(zeile);
 
     auto eingabe_zeigen = [&] { m_modell.setWert(spalte, zeile, m_modell.formel(spalte, zeile)); };
     // A cell whose definition fails shows its input: the list may still
     // hold the cell's earlier definition, whose value would pass for this one.
-    auto wert_zeigen = [&](bool definiert) {
+    auto wert_zeigen = [&](const std::string& definition) {
+        int nummer = -1;
+        const bool definiert = definiere(definition, &nummer);
         long double y = 0;
-        if (definiert && frage(ref, y))
-            m_modell.setWert(spalte, zeile, formatFloat(m_zahlenformat, y));
-        else
+        Eintrag* e = nullptr;
+        if (!definiert || !frage(ref, nummer, y, &e)) {
             eingabe_zeigen();
+            return;
+        }
+        if (!e) {
+            m_modell.setWert(spalte, zeile, formatFloat(m_zahlenformat, y));
+            return;
+        }
+        if (!e->hatGezeigt || e->gezeigterWert != y || std::signbit(e->gezeigterWert) != std::signbit(y)
+            || e->gezeigtFormat != m_zahlenformat) {
+            e->gezeigt = formatFloat(m_zahlenformat, y);
+            e->gezeigtFormat = m_zahlenformat;
+            e->gezeigterWert = y;
+            e->hatGezeigt = true;
+        }
+        m_modell.setWert(spalte, zeile, e->gezeigt);
     };
 
     if (istZahl(s)) {
         m_modell.setFormel(spalte, zeile, QString::fromStdString(s));
-        wert_zeigen(definiere(ref + "=" + s));
+        wert_zeigen(ref + "=" + s);
         return;
     }
     static const std::string summe = "=SUMME(";
@@ -380,11 +415,11 @@ void Tabellenrechnung::zelle_berechnen(int spalte, int zeile)
         return;
     }
     if (s.front() == '=') {
-        wert_zeigen(definiere(ref + s));
+        wert_zeigen(ref + s);
         return;
     }
     if (s.back() == '=') {
-        wert_zeigen(definiere(ref + "=" + s.substr(0, s.size() - 1)));
+        wert_zeigen(ref + "=" + s.substr(0, s.size() - 1));
         return;
     }
     definiere(s);
@@ -424,6 +459,9 @@ void Tabellenrechnung::alle_berechnen()
 {
     m_liste.alle_loeschen();
     vergessen();
+    // Nearly every filled cell becomes one name: room for them at once.
+    m_eintraege.reserve(m_modell.gefuellt());
+    m_index.reserve(m_modell.gefuellt());
     for (int durchgang = 0; durchgang < 3; ++durchgang)
         m_modell.fuerGefuellte([this](int spalte, int zeile) { zelle_berechnen(spalte, zeile); });
 }

@@ -71,9 +71,12 @@ private:
     // Hands a definition line to the list; keeps the index and the value
     // list in step with what the list accepted. False when the list refused
     // it or it defines nothing.
-    bool definiere(const std::string& zeile);
-    // The value of a variable, as the query "name=" on the list gives it.
-    bool frage(const std::string& name, long double& wert);
+    // nummer, when given, receives the entry of the name defined.
+    bool definiere(const std::string& zeile, int* nummer = nullptr);
+    // The value of the variable name, entry nummer, as the query "name=" on
+    // the list gives it; eintrag receives the entry when the value is the
+    // kept one.
+    bool frage(const std::string& name, int nummer, long double& wert, Eintrag** eintrag);
     void sicherstellen(int nummer);
     // Puts a variable into the value list: its value, or one that fails.
     void ablegen(Eintrag& e, bool ok);
@@ -88,6 +91,12 @@ private:
     std::unique_ptr<Tfktbaum> m_werte; // the value list
     std::vector<Eintrag> m_eintraege;
     std::unordered_map<std::string, int> m_index; // name -> entry
+    // The walk of sicherstellen, kept so that each walk need not allocate.
+    struct Schritt {
+        int nummer;
+        std::size_t naechster;
+    };
+    std::vector<Schritt> m_stapel;
     std::uint64_t m_stand = 1;         // raised when a definition changes meaning
     bool m_gestoert = false;           // the value list could not follow the list
     bool m_ohneWertspeicher = false;

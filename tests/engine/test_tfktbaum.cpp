@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <functional>
 #include <string>
 
@@ -376,6 +377,51 @@ TEST(ListOperations, ReplacedEntriesChangeTheirUsers)
     long double y = 0;
     EXPECT_TRUE(liste.fktberechnen("K", 0, y));
     EXPECT_EQ(y, 15);
+}
+
+// A variable set as a number acts as the line defining it with that literal,
+// for its users of every kind, whether it is new or replaces a function.
+TEST(ListOperations, AVariableSetAsANumberActsAsItsDefinition)
+{
+    const std::pair<const char*, long double> werte[] = {
+        {"2,5", 2.5L}, {"-0,75", -0.75L}, {"0", 0.0L}, {"1E300", 1E300L}};
+    const char* const nutzer[] = {"B=A*2", "F(X)=X+A", "C=F(3)-A", "D=A(7)", "E=A^2"};
+    for (const auto& [text, wert] : werte) {
+        for (const char* vorher : {"A=1", "A(X)=X*9"}) {
+            Tfktbaum alsText, alsZahl;
+            // A(7) compiles only while A is a function, the others only
+            // while it is a variable: the call reaches the variable that
+            // replaces the function.
+            for (Tfktbaum* l : {&alsText, &alsZahl}) {
+                ASSERT_TRUE(l->definiere(vorher));
+                for (const char* n : nutzer)
+                    EXPECT_EQ(l->definiere(n), (n[0] == 'D') == (vorher[1] == '(')) << n;
+            }
+            ASSERT_TRUE(alsText.definiere(std::string("A=") + text));
+            ASSERT_TRUE(alsZahl.setzeZahl("A", wert)) << text;
+            for (const char* name : {"A", "B", "C", "D", "E"}) {
+                long double y1 = -1, y2 = -2;
+                const bool ok1 = alsText.fktberechnen(name, 0, y1);
+                EXPECT_EQ(alsZahl.fktberechnen(name, 0, y2), ok1) << text << " " << name;
+                if (ok1) {
+                    EXPECT_EQ(y1, y2) << text << " " << name;
+                }
+                std::string q1 = std::string(name) + "=", q2 = q1;
+                EXPECT_EQ(alsText.untersuche(q1, y1), alsZahl.untersuche(q2, y2)) << text << " " << name;
+                EXPECT_EQ(q1, q2);
+            }
+        }
+    }
+    Tfktbaum liste;
+    for (const auto& [name, wert] : {std::pair<const char*, long double>{"a", 1}, {"2A", 1}, {"", 1}, {"A B", 1},
+                                     {"A", HUGE_VALL}, {"A", NAN}})
+        EXPECT_FALSE(liste.setzeZahl(name, wert)) << name;
+    EXPECT_EQ(liste.count(), 0);
+    ASSERT_TRUE(liste.setzeZahl("NEU", 4));
+    ASSERT_TRUE(liste.definiere("G=NEU*NEU"));
+    long double y = 0;
+    EXPECT_TRUE(liste.fktberechnen("G", 0, y));
+    EXPECT_EQ(y, 16);
 }
 
 TEST(ListOperations, CyclesAndRunawayEvaluationsFail)
