@@ -48,11 +48,25 @@ void Namensindex::leeren()
     m_anzahl = 0;
 }
 
+void Namensindex::reservieren(std::size_t anzahl)
+{
+    std::size_t groesse = m_plaetze.empty() ? 16 : m_plaetze.size();
+    while (groesse < 2 * anzahl)
+        groesse *= 2;
+    if (groesse > m_plaetze.size())
+        umbauen(groesse);
+}
+
 void Namensindex::vergroessern()
+{
+    umbauen(m_plaetze.empty() ? 16 : 2 * m_plaetze.size());
+}
+
+void Namensindex::umbauen(std::size_t groesse)
 {
     std::vector<Platz> alt;
     alt.swap(m_plaetze);
-    m_plaetze.resize(alt.empty() ? 16 : 2 * alt.size());
+    m_plaetze.resize(groesse);
     const std::size_t maske = m_plaetze.size() - 1;
     for (const Platz& p : alt) {
         if (!p.entry)

@@ -32,6 +32,8 @@ public:
     void einfuegen(Tfktzelle* entry);
     void entfernen(const Tfktzelle* entry);
     void leeren();
+    // Room for anzahl names without growing the table on the way.
+    void reservieren(std::size_t anzahl);
 
 private:
     struct Platz {
@@ -56,6 +58,8 @@ private:
         return true;
     }
     void vergroessern();
+    // Moves every entry into a table of groesse places (a power of two).
+    void umbauen(std::size_t groesse);
 
     std::vector<Platz> m_plaetze;
     std::size_t m_anzahl = 0;

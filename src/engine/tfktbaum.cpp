@@ -79,7 +79,21 @@ Tfktbaum::~Tfktbaum()
 
 // --- items and entries ----------------------------------------------------------
 
-void Tfktbaum::anhaengen(std::string_view text, Tfktzelle* entry)
+void Tfktbaum::definitionErsetzen(Tfktzelle* entry, std::string_view neu)
+{
+    if (entry->definition == neu)
+        return;
+    if (entry->m_pos < m_items.size()) {
+        Item& it = m_items[entry->m_pos];
+        if (it.entry == entry && it.geteilt) {
+            it.text = std::move(entry->definition);
+            it.geteilt = false;
+        }
+    }
+    entry->definition.assign(neu);
+}
+
+void Tfktbaum::anhaengen(Tfktzelle* entry)
 {
     std::uint32_t slot = 0;
     if (!m_freeSlots.empty()) {
@@ -94,7 +108,7 @@ void Tfktbaum::anhaengen(std::string_view text, Tfktzelle* entry)
     entry->m_liste = this;
     entry->m_pos = m_items.size();
     slotAktualisieren(entry);
-    m_items.push_back(Item{std::string(text), entry});
+    m_items.push_back(Item{std::string(), entry, true});
     m_namen.einfuegen(entry);
     if (entry->fktname.size() > m_laengsterName)
         m_laengsterName = entry->fktname.size();
@@ -155,6 +169,13 @@ void Tfktbaum::alle_loeschen()
     m_items.clear();
     m_namen.leeren();
     m_laengsterName = 0;
+}
+
+void Tfktbaum::reservieren(std::size_t anzahl)
+{
+    m_items.reserve(anzahl);
+    m_slots.reserve(anzahl);
+    m_namen.reservieren(anzahl);
 }
 
 int Tfktbaum::sucheeintrag(std::string_view name) const
@@ -265,7 +286,7 @@ bool Tfktbaum::fktanalyse(std::string_view zeile)
         Tfktzelle* e = entry(index);
         e->parameter = std::move(parameter);
         e->fktname = std::move(name);
-        e->definition = std::string(zeile);
+        definitionErsetzen(e, zeile);
         e->funktion = std::move(funktion);
         slotAktualisieren(e);
         return true;
@@ -280,7 +301,7 @@ bool Tfktbaum::fktanalyse(std::string_view zeile)
     e->funktion = std::make_unique<tfunktion>(this);
     if (!e->funktion->uebersetze(rechts, e->parameter, e->fktname))
         return false;
-    anhaengen(zeile, e.release());
+    anhaengen(e.release());
     return true;
 }
 
@@ -300,7 +321,7 @@ bool Tfktbaum::setzeZahl(std::string_view name, long double wert)
             e->funktion = std::make_unique<tfunktion>(this);
         e->funktion->alsZahl(wert);
         e->parameter.clear();
-        e->definition.clear();
+        definitionErsetzen(e, {});
         slotAktualisieren(e);
         return true;
     }
@@ -308,7 +329,7 @@ bool Tfktbaum::setzeZahl(std::string_view name, long double wert)
     e->fktname = std::string(name);
     e->funktion = std::make_unique<tfunktion>(this);
     e->funktion->alsZahl(wert);
-    anhaengen({}, e.release());
+    anhaengen(e.release());
     return true;
 }
 

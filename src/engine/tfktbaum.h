@@ -49,6 +49,9 @@ public:
     bool loesche_fkt(std::string_view name);
     // Frees every entry and removes every item.
     void alle_loeschen();
+    // Room for anzahl entries in all, so that a caller about to define many
+    // names does not grow the list's tables on the way.
+    void reservieren(std::size_t anzahl);
     // Value of the named entry at x; false when absent or when it fails.
     bool fktberechnen(std::string_view name, long double x, long double& y);
 
@@ -77,7 +80,11 @@ public:
     // The items, in creation order.
     int count() const { return static_cast<int>(m_items.size()); }
     // The definition text the item was created with (a replacement keeps it).
-    const std::string& item(int index) const { return m_items.at(static_cast<std::size_t>(index)).text; }
+    const std::string& item(int index) const
+    {
+        const Item& it = m_items.at(static_cast<std::size_t>(index));
+        return it.geteilt ? it.entry->definition : it.text;
+    }
     Tfktzelle* entry(int index) const { return m_items.at(static_cast<std::size_t>(index)).entry; }
     // Frees the entry at index and removes its item; false for a bad index.
     bool remove(int index);
@@ -100,9 +107,13 @@ private:
     // No name in the list is longer than this (in bytes).
     std::size_t laengsterName() const { return m_laengsterName; }
 
+    // While the entry's definition is still the text it was created with,
+    // the item shares it instead of holding a second copy (geteilt, text
+    // empty); replacing the definition first gives the item its own copy.
     struct Item {
         std::string text;
         Tfktzelle* entry;
+        bool geteilt = false;
     };
     // Where compiled expressions find an entry. Besides the entry it holds
     // what the evaluator needs of it, so that a definition that is a plain
@@ -116,7 +127,10 @@ private:
         bool zahl = false;      // compiled to a single number, wert
         long double wert = 0;
     };
-    void anhaengen(std::string_view text, Tfktzelle* entry);
+    // Appends entry; the item's text is the entry's definition.
+    void anhaengen(Tfktzelle* entry);
+    // Gives entry the definition text neu; its item keeps the text it had.
+    void definitionErsetzen(Tfktzelle* entry, std::string_view neu);
     void slotAktualisieren(const Tfktzelle* entry);
     void entferne(Tfktzelle* entry);
     void freeAt(std::size_t index);

@@ -198,9 +198,9 @@ bool Tabellenrechnung::definiere(const std::string& zeile, int* nummerAus)
         }
     }
 
-    std::string puffer = zeile;
-    long double y = 0;
-    if (!m_liste.untersuche(puffer, y))
+    // A line that splits with a right-hand side is one the list's line
+    // protocol would hand to fktanalyse as it stands: no copy for it to empty.
+    if (!m_liste.fktanalyse(zeile))
         return false;
 
     int nummer = 0;
@@ -460,8 +460,11 @@ void Tabellenrechnung::alle_berechnen()
     m_liste.alle_loeschen();
     vergessen();
     // Nearly every filled cell becomes one name: room for them at once.
-    m_eintraege.reserve(m_modell.gefuellt());
-    m_index.reserve(m_modell.gefuellt());
+    const std::size_t gefuellt = std::size_t(m_modell.gefuellt());
+    m_eintraege.reserve(gefuellt);
+    m_index.reserve(gefuellt);
+    m_liste.reservieren(gefuellt);
+    m_werte->reservieren(gefuellt);
     for (int durchgang = 0; durchgang < 3; ++durchgang)
         m_modell.fuerGefuellte([this](int spalte, int zeile) { zelle_berechnen(spalte, zeile); });
 }
