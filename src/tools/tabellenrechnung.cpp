@@ -6,6 +6,7 @@
 #include "platform/numbers.h"
 #include "tools/tabellenmodell.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <string_view>
@@ -140,11 +141,65 @@ bool Tabellenrechnung::istZahl(const std::string& text)
     return false;
 }
 
+namespace {
+
+std::uint32_t streuwert(std::string_view name)
+{
+    std::uint32_t h = 2166136261u;
+    for (unsigned char c : name)
+        h = (h ^ c) * 16777619u;
+    return h;
+}
+
+} // namespace
+
+int Tabellenrechnung::suchen(std::string_view name) const
+{
+    if (m_index.empty())
+        return -1;
+    const std::size_t maske = m_index.size() - 1;
+    for (std::size_t i = streuwert(name) & maske;; i = (i + 1) & maske) {
+        const std::uint32_t platz = m_index[i];
+        if (platz == 0)
+            return -1;
+        if (m_eintraege[platz - 1].name == name)
+            return int(platz - 1);
+    }
+}
+
+void Tabellenrechnung::eintragen(int nummer)
+{
+    if (2 * (m_indexAnzahl + 1) > m_index.size())
+        indexUmbauen(m_index.empty() ? 16 : 2 * m_index.size());
+    const std::size_t maske = m_index.size() - 1;
+    std::size_t i = streuwert(m_eintraege[std::size_t(nummer)].name) & maske;
+    while (m_index[i] != 0)
+        i = (i + 1) & maske;
+    m_index[i] = std::uint32_t(nummer) + 1;
+    ++m_indexAnzahl;
+}
+
+void Tabellenrechnung::indexUmbauen(std::size_t plaetze)
+{
+    std::vector<std::uint32_t> alt(plaetze, 0u);
+    alt.swap(m_index);
+    const std::size_t maske = m_index.size() - 1;
+    for (const std::uint32_t platz : alt) {
+        if (platz == 0)
+            continue;
+        std::size_t i = streuwert(m_eintraege[platz - 1].name) & maske;
+        while (m_index[i] != 0)
+            i = (i + 1) & maske;
+        m_index[i] = platz;
+    }
+}
+
 void Tabellenrechnung::vergessen()
 {
     m_werte->alle_loeschen();
     m_eintraege.clear();
-    m_index.clear();
+    std::fill(m_index.begin(), m_index.end(), 0u);
+    m_indexAnzahl = 0;
     m_stand = 1;
     m_gestoert = false;
 }
@@ -170,9 +225,9 @@ std::vector<int> Tabellenrechnung::benutzte_namen(const std::string& rechts, con
         const bool aufruf = ende < rechts.size() && rechts[ende] == '(';
         if (buchstabe && lauf != selbst && !(aufruf && istEingebaut(lauf))
             && (parameter.empty() || !lauf.starts_with(parameter))) {
-            const auto it = m_index.find(std::string(lauf));
-            if (it != m_index.end())
-                namen.push_back(it->second);
+            const int n = suchen(lauf);
+            if (n >= 0)
+                namen.push_back(n);
         }
         i = ende;
     }
@@ -186,14 +241,14 @@ bool Tabellenrechnung::definiere(const std::string& zeile, int* nummerAus)
     // would only answer them, which nothing here uses.
     if (!Tfktbaum::aufspalten(zeile, name, parameter, rechts) || rechts.empty())
         return false;
-    const auto gefunden = m_index.find(name);
-    if (gefunden != m_index.end()) {
-        const Eintrag& e = m_eintraege[std::size_t(gefunden->second)];
+    const int gefunden = suchen(name);
+    if (gefunden >= 0) {
+        const Eintrag& e = m_eintraege[std::size_t(gefunden)];
         // The same line again compiles to the same expression: the names it
         // used still exist and no name can take their place.
         if (e.zeile == zeile && e.parameter == parameter && e.rechts == rechts) {
             if (nummerAus)
-                *nummerAus = gefunden->second;
+                *nummerAus = gefunden;
             return true;
         }
     }
@@ -205,14 +260,14 @@ bool Tabellenrechnung::definiere(const std::string& zeile, int* nummerAus)
 
     int nummer = 0;
     bool warFunktion = false;
-    bool neu = gefunden == m_index.end();
+    bool neu = gefunden < 0;
     if (neu) {
         nummer = int(m_eintraege.size());
         m_eintraege.emplace_back();
         m_eintraege.back().name = name;
-        m_index.emplace(name, nummer);
+        eintragen(nummer);
     } else {
-        nummer = gefunden->second;
+        nummer = gefunden;
         Eintrag& e = m_eintraege[std::size_t(nummer)];
         warFunktion = !e.parameter.empty();
         // A changed meaning reaches every value that used the name.
@@ -462,7 +517,11 @@ void Tabellenrechnung::alle_berechnen()
     // Nearly every filled cell becomes one name: room for them at once.
     const std::size_t gefuellt = std::size_t(m_modell.gefuellt());
     m_eintraege.reserve(gefuellt);
-    m_index.reserve(gefuellt);
+    std::size_t plaetze = std::max<std::size_t>(m_index.size(), 16);
+    while (plaetze < 2 * gefuellt)
+        plaetze *= 2;
+    if (plaetze > m_index.size())
+        indexUmbauen(plaetze);
     m_liste.reservieren(gefuellt);
     m_werte->reservieren(gefuellt);
     for (int durchgang = 0; durchgang < 3; ++durchgang)

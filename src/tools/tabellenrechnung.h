@@ -24,7 +24,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
-#include <unordered_map>
+#include <string_view>
 #include <vector>
 
 class Tfktbaum;
@@ -90,7 +90,14 @@ private:
 
     std::unique_ptr<Tfktbaum> m_werte; // the value list
     std::vector<Eintrag> m_eintraege;
-    std::unordered_map<std::string, int> m_index; // name -> entry
+    // Entry number by name: open addressing over a power of two of places,
+    // at most half full, each holding the entry number plus one (0: empty).
+    // The key is the entry's own name, so no name is stored twice.
+    std::vector<std::uint32_t> m_index;
+    std::size_t m_indexAnzahl = 0;
+    int suchen(std::string_view name) const;
+    void eintragen(int nummer);
+    void indexUmbauen(std::size_t plaetze);
     // The walk of sicherstellen, kept so that each walk need not allocate.
     struct Schritt {
         int nummer;
