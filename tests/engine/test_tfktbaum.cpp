@@ -535,3 +535,19 @@ TEST(ListWalk, Suchezeiger)
 }
 
 } // namespace
+
+TEST(LineProtocol, AnItemKeepsItsFirstTextThroughEveryKindOfReplacement)
+{
+    Tfktbaum liste;
+    ASSERT_TRUE(liste.definiere("A=5"));
+    ASSERT_TRUE(liste.setzeZahl("A", 3));
+    ASSERT_TRUE(liste.definiere("A=7"));
+    ASSERT_TRUE(liste.setzeZahl("B", 1));
+    ASSERT_TRUE(liste.definiere("B=2"));
+
+    ASSERT_EQ(liste.count(), 2);
+    EXPECT_EQ(liste.item(0), "A=5");
+    EXPECT_EQ(liste.entry(0)->definition, "A=7");
+    EXPECT_EQ(liste.item(1), "");
+    EXPECT_EQ(liste.entry(1)->definition, "B=2");
+}
