@@ -47,6 +47,8 @@ QApplication* application = nullptr;
 kolvar::ScriptedSeams* seams = nullptr;
 QTemporaryDir* ordner = nullptr;
 kolvar::FensterRegister* fabrik = nullptr;
+// The project formulas live as long as the fuzzer.
+kolvar::Projektformeln* formeln = nullptr;
 
 [[noreturn]] void fault(const char* what)
 {
@@ -93,7 +95,7 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
     seams = new kolvar::ScriptedSeams;
     kolvar::setSeams(seams);
     ordner = new QTemporaryDir;
-    new kolvar::Projektformeln; // the list lives as long as the fuzzer
+    formeln = new kolvar::Projektformeln;
     dialogkolvar = new Tdialogkolvar;
     htmldlg = new Thtmldlg;
     htmldlg->setVerzeichnis(ordner->path() + QLatin1Char('/'));
